@@ -1,0 +1,64 @@
+#include "principal_terms.h"
+
+#include "angles.h"
+#include "delta_t.h"
+#include "julian_day.h"
+#include "solar_longitude.h"
+
+#include <cmath>
+
+namespace guheng::yearrows {
+namespace {
+
+constexpr double tropicalYear = 365.242189;
+// The March equinox of 2000, close enough to start the search.
+constexpr double equinox2000 = 2451623.8;
+
+// Solves apparent solar longitude = target near the first guess; dynamical time in and out.
+double solarLongitudeMoment(double targetDegrees, double firstGuessTt) {
+    double jd = firstGuessTt;
+    constexpr double step = 1e-3;
+    for (int iteration = 0; iteration < 20; ++iteration) {
+        const auto offset = [targetDegrees](double when) {
+            return signedDegrees(apparentSolarLongitude(when) - targetDegrees);
+        };
+        const double rate = (offset(jd + step) - offset(jd - step)) / (2 * step);
+        const double correction = offset(jd) / rate;
+        jd -= correction;
+        if (std::abs(correction) < 1e-8) {
+            break;
+        }
+    }
+    return jd;
+}
+
+// The term of longitude 30 k counted from the March equinox of 2000 (k may be negative).
+PrincipalTerm principalTerm(int k) {
+    const double guess = equinox2000 + tropicalYear * k / 12.0;
+    const int longitude = ((k % 12) + 12) % 12 * 30;
+    return {universalFromDynamical(solarLongitudeMoment(longitude, guess)), longitude};
+}
+
+} // namespace
+
+std::vector<PrincipalTerm> principalTermsBetween(double firstJdUt, double lastJdUt) {
+    std::vector<PrincipalTerm> terms;
+    auto k = static_cast<int>(std::floor((firstJdUt - equinox2000) * 12.0 / tropicalYear)) - 1;
+    for (;; ++k) {
+        const PrincipalTerm term = principalTerm(k);
+        if (term.jdUt >= lastJdUt) {
+            break;
+        }
+        if (term.jdUt >= firstJdUt) {
+            terms.push_back(term);
+        }
+    }
+    return terms;
+}
+
+double winterSolstice(int year) {
+    const double guess = static_cast<double>(dayNumberFromCivil({year, 12, 22}));
+    return universalFromDynamical(solarLongitudeMoment(270.0, guess));
+}
+
+} // namespace guheng::yearrows

@@ -1,0 +1,21 @@
+// Principal terms (中气): the moments when the Sun's apparent longitude reaches a multiple of 30
+// degrees; the one at 270 degrees is the winter solstice. Solved to a millisecond; the solar theory
+// makes the moment good to about 30 s.
+#pragma once
+
+#include <vector>
+
+namespace guheng::yearrows {
+
+struct PrincipalTerm {
+    double jdUt;   // Julian date on the civil time scale
+    int longitude; // degrees, 0, 30, .. 330
+};
+
+// Every principal term with firstJdUt <= moment < lastJdUt, in order.
+std::vector<PrincipalTerm> principalTermsBetween(double firstJdUt, double lastJdUt);
+
+// The winter solstice of the Gregorian year, as a Julian date on the civil time scale.
+double winterSolstice(int year);
+
+} // namespace guheng::yearrows
