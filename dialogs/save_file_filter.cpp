@@ -1,0 +1,29 @@
+#include "save_file_filter.h"
+
+QString convertFilter(const QString& filter) {
+    QString converted = filter;
+    const qsizetype length = converted.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        if (converted[i] == u'|')
+            converted[i] = QChar(u'\0');
+    }
+    converted.append(QChar(u'\0'));
+    converted.append(QChar(u'\0'));
+    return converted;
+}
+
+QStringList fileTypesFromFilter(const QString& convertedFilter) {
+    const QStringList parts = convertedFilter.split(QChar(u'\0'));
+    QStringList types;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        if (description.isEmpty() || pattern.isEmpty())
+            break;
+        // The platform separates patterns with ";", a Qt name filter with spaces.
+        QString patterns = pattern;
+        patterns.replace(u';', u' ');
+        types.append(description + QStringLiteral(" (") + patterns + QChar(u')'));
+    }
+    return types;
+}
