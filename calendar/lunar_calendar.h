@@ -4,7 +4,8 @@
 // A caller sets DateNow (an automation date) and ChineseDateType, runs
 // ConvertDate, and reads the outputs. Dates outside 1920..2031 (and values that
 // are no date at all: NaN, infinities, beyond the automation date range) give
-// the out-of-range outputs, never an error.
+// the out-of-range outputs, never an error; a value that is no date has no
+// Gregorian year either, so ChineseGanZhi and ChineseAnimal are empty for it.
 #pragma once
 
 #include <array>

@@ -1,10 +1,12 @@
-#include "comm_dlg.h"
+#include "dialogs/comm_dlg.h"
 
-#include "dlg_lib.h"
-#include "save_file_chooser.h"
-#include "save_file_filter.h"
+#include "dialogs/dlg_lib.h"
+#include "dialogs/save_file_chooser.h"
+#include "dialogs/save_file_filter.h"
 
 #include <QFileInfo>
+
+namespace guheng::dialogs {
 
 void CommDlg::Action(int /*mAction*/) {
     // Nothing that happens below may leave an earlier confirmation standing.
@@ -34,3 +36,5 @@ void CommDlg::Action(int /*mAction*/) {
     m_FileTitle = QFileInfo(*chosen).fileName();
     m_FileName = *chosen;
 }
+
+} // namespace guheng::dialogs

@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace guheng::dialogs {
+
 class CommDlg {
   public:
     bool Bold() const { return m_Bold; }
@@ -71,3 +73,5 @@ class CommDlg {
     std::int32_t m_FontSize = 0;
     bool m_Bold = false;
 };
+
+} // namespace guheng::dialogs

@@ -1,7 +1,9 @@
-#include "dlg_lib.h"
+#include "dialogs/dlg_lib.h"
 
 #include <QApplication>
 #include <QWidget>
+
+namespace guheng::dialogs {
 
 std::int32_t DlgResult = 0;
 
@@ -14,3 +16,5 @@ std::int32_t activeWindowHandle() {
 QWidget* windowFromHandle(std::int32_t handle) {
     return handle ? QWidget::find(static_cast<WId>(static_cast<std::uint32_t>(handle))) : nullptr;
 }
+
+} // namespace guheng::dialogs

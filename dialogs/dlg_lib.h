@@ -6,6 +6,8 @@
 
 class QWidget;
 
+namespace guheng::dialogs {
+
 // Option bits of CommDlg's flags that the Save As dialog honours.
 constexpr std::int32_t OFN_OVERWRITEPROMPT = 0x2;
 constexpr std::int32_t OFN_HIDEREADONLY = 0x4;
@@ -19,3 +21,5 @@ std::int32_t activeWindowHandle();
 
 // The window a handle from activeWindowHandle() names, or nullptr once it is gone.
 QWidget* windowFromHandle(std::int32_t handle);
+
+} // namespace guheng::dialogs

@@ -1,6 +1,8 @@
-#include "save_file_chooser.h"
+#include "dialogs/save_file_chooser.h"
 
 #include <QFileDialog>
+
+namespace guheng::dialogs {
 
 namespace {
 
@@ -47,3 +49,5 @@ void configureSaveDialog(QFileDialog& dialog, const SaveFileRequest& request) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.selectFile(request.proposedName);
 }
+
+} // namespace guheng::dialogs

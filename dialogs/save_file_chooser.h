@@ -9,6 +9,8 @@
 class QFileDialog;
 class QWidget;
 
+namespace guheng::dialogs {
+
 struct SaveFileRequest {
     QWidget* owner = nullptr;
     QString caption;
@@ -34,3 +36,5 @@ void setSaveFileChooser(SaveFileChooser* chooser);
 
 // Sets up a Save As dialog for a request; the real chooser then runs it.
 void configureSaveDialog(QFileDialog& dialog, const SaveFileRequest& request);
+
+} // namespace guheng::dialogs

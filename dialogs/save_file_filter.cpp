@@ -1,4 +1,6 @@
-#include "save_file_filter.h"
+#include "dialogs/save_file_filter.h"
+
+namespace guheng::dialogs {
 
 QString convertFilter(const QString& filter) {
     QString converted = filter;
@@ -27,3 +29,5 @@ QStringList fileTypesFromFilter(const QString& convertedFilter) {
     }
     return types;
 }
+
+} // namespace guheng::dialogs

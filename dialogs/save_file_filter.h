@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace guheng::dialogs {
+
 // Every "|" becomes NUL and two NULs are appended; nothing is validated.
 QString convertFilter(const QString& filter);
 
@@ -12,3 +14,5 @@ QString convertFilter(const QString& filter);
 // description or at a description without a pattern, as the platform dialog reads it.
 // Each type comes back as "description (patterns)", the form a QFileDialog name filter takes.
 QStringList fileTypesFromFilter(const QString& convertedFilter);
+
+} // namespace guheng::dialogs

@@ -1,7 +1,7 @@
 // CommDlg: properties that store and return, Action's request to the chooser, its answers,
 // the owner rule and DlgResult.
-#include "comm_dlg.h"
-#include "dlg_lib.h"
+#include "dialogs/comm_dlg.h"
+#include "dialogs/dlg_lib.h"
 #include "qstring_print.h"
 #include "scripted_save_chooser.h"
 
@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace guheng::dialogs;
 
 namespace {
 

@@ -1,10 +1,11 @@
 // Filter text → NUL-separated form → the file types the Save As dialog lists.
+#include "dialogs/save_file_filter.h"
 #include "qstring_print.h"
-#include "save_file_filter.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using namespace guheng::dialogs;
 
 namespace {
 
