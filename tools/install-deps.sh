@@ -7,7 +7,7 @@ packages="
   cmake g++ ninja-build clang libclang-rt-14-dev clang-format
   qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei
-  xvfb xauth imagemagick x11-utils xdotool cups poppler-utils
+  xvfb xauth imagemagick x11-utils xdotool cups poppler-utils libcups2-dev
 "
 
 missing=""
