@@ -1,0 +1,204 @@
+#include "shell/form1.h"
+
+#include "shell/assets.h"
+#include "shell/marquee_text.h"
+#include "shell/picture_box.h"
+#include "shell/screen_units.h"
+#include "shell/shape_window.h"
+#include "shell/text_box.h"
+#include "shell/title_strip.h"
+#include "shell/window_font.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+namespace guheng::shell {
+namespace {
+
+constexpr QSize clientSize{297, 235};
+const QColor inputBlue{41, 121, 189};
+const QColor marqueeGreen{120, 184, 160};
+const QColor resultInk{150, 30, 30};
+
+struct Place {
+    int left, top, width, height;
+};
+
+// Button tabs along the bottom edge, in pixels.
+constexpr int buttonTop = 218, buttonHeight = 17;
+constexpr std::array<std::pair<int, int>, 7> buttonLeftAndWidth{
+    {{0, 42}, {43, 42}, {86, 41}, {128, 42}, {171, 41}, {213, 42}, {256, 41}}};
+constexpr std::array<const char*, 7> buttonCaptions{"开始", "重来", "输出", "打印", "网站", "信箱", "退出"};
+
+constexpr Place curtainPlace{14, 31, 264, 115};
+constexpr Place marqueePlace{16, 150, 264, 12};
+constexpr int marqueeStartLeft = 3300; // twips inside the strip
+
+QRect rectOf(const Place& place) {
+    return QRect(place.left, place.top, place.width, place.height);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName("Form1");
+    setWindowTitle("Guheng");
+    registerAssets();
+    setWindowIcon(QIcon(":/assets/icon.png"));
+    setFont(windowFont());
+    setFixedSize(clientSize);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, QColor(34, 58, 86));
+    setPalette(palette);
+    backgroundPicture_ = QImage(":/assets/background.png");
+    background_ = QPixmap::fromImage(backgroundPicture_);
+
+    auto* image1 = new TitleStrip(this);
+    image1->setObjectName("Image1");
+    image1->setGeometry(0, 0, 297, 17);
+
+    buildResultLabels();
+    Picture1 = new PictureBox(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setGeometry(rectOf(curtainPlace));
+    Picture1->setPicture(asset("curtain"));
+    Picture1->setBackColour(Qt::white);
+    Picture1->setEnabled(false);
+    buildMarquee();
+    buildInputFields();
+    buildButtons();
+    buildTimers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildResultLabels() {
+    struct LabelSpec {
+        QLabel** label;
+        const char* name;
+        Place place;
+    };
+    const std::array<LabelSpec, 9> specs{{{&Label16, "Label16", {82, 31, 12, 12}},
+                                          {&Label17, "Label17", {82, 45, 96, 12}},
+                                          {&Label18, "Label18", {82, 59, 144, 12}},
+                                          {&Label2, "Label2", {82, 73, 6, 12}},
+                                          {&Label19, "Label19", {82, 87, 48, 12}},
+                                          {&Label20, "Label20", {82, 101, 192, 12}},
+                                          {&Label1, "Label1", {82, 115, 192, 12}},
+                                          {&Label14, "Label14", {131, 129, 24, 12}},
+                                          {&Label5, "Label5", {216, 129, 36, 12}}}};
+    for (const LabelSpec& spec : specs) {
+        auto* label = new QLabel(this);
+        label->setObjectName(spec.name);
+        label->setGeometry(rectOf(spec.place));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, resultInk);
+        label->setPalette(palette);
+        *spec.label = label;
+    }
+}
+
+void Form1::buildMarquee() {
+    Picture2 = new PictureBox(this);
+    Picture2->setObjectName("Picture2");
+    Picture2->setGeometry(rectOf(marqueePlace));
+    Picture2->setBackColour(marqueeGreen);
+    Picture2->setEnabled(false);
+
+    const QString text = QString::fromStdU16String(std::u16string(marqueeText));
+    Text5 = new QLabel(text, Picture2);
+    Text5->setObjectName("Text5");
+    Text5->setTextFormat(Qt::PlainText);
+    Text5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // As wide as the text in the window's font, so the reset comes when its end has passed.
+    Text5->setGeometry(marqueeStartLeft / twipsPerPixel, 0, QFontMetrics(font()).horizontalAdvance(text),
+                       marqueePlace.height);
+    QPalette palette = Text5->palette();
+    palette.setColor(QPalette::WindowText, QColor(28, 72, 56));
+    Text5->setPalette(palette);
+}
+
+void Form1::buildInputFields() {
+    struct FieldSpec {
+        TextBox** box;
+        const char* name;
+        const char* accessibleName;
+        TextBox::Filter filter;
+        int maxLength;
+        Place place;
+    };
+    using Filter = TextBox::Filter;
+    const std::array<FieldSpec, 5> specs{
+        {{&Text6, "Text6", "姓名", Filter::anything, 4, {79, 170, 48, 12}},
+         {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4, {105, 184, 24, 12}},
+         {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2, {150, 184, 12, 12}},
+         {&Text3, "Text3", "出生日", Filter::digitsOnly, 2, {181, 184, 12, 12}},
+         {&Text4, "Text4", "出生时辰（点）", Filter::digitsOnly, 2, {79, 198, 12, 12}}}};
+    for (const FieldSpec& spec : specs) {
+        auto* box = new TextBox(spec.filter, spec.maxLength, this);
+        box->setObjectName(spec.name);
+        box->setAccessibleName(spec.accessibleName);
+        box->setGeometry(rectOf(spec.place));
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, inputBlue);
+        palette.setColor(QPalette::Text, Qt::white);
+        palette.setColor(QPalette::Highlight, Qt::white);
+        palette.setColor(QPalette::HighlightedText, inputBlue);
+        box->setPalette(palette);
+        *spec.box = box;
+    }
+}
+
+void Form1::buildButtons() {
+    for (int i = 0; i < 7; ++i) {
+        const QString stem = QString("button%1_").arg(i);
+        Image2[i] = asset(stem + "hover");
+        Image3[i] = asset(stem + "pressed");
+        Image4[i] = asset(stem + "normal");
+        if (i < int(Image5.size()))
+            Image5[i] = asset(stem + "disabled");
+        auto* button = new PictureButton(i, {Image4[i], Image2[i], Image3[i]}, this);
+        button->setObjectName(QString("Picture3(%1)").arg(i));
+        button->setAccessibleName(buttonCaptions[i]);
+        const auto [left, width] = buttonLeftAndWidth[i];
+        button->setGeometry(left, buttonTop, width, buttonHeight);
+        connect(button, &PictureButton::clicked, this, &Form1::onButtonClicked);
+        Picture3[i] = button;
+    }
+    for (int i : {1, 2, 3})
+        Picture3[i]->setEnabled(false);
+}
+
+void Form1::buildTimers() {
+    const auto makeTimer = [this](const char* name, std::chrono::milliseconds period, void (Form1::*tick)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(name);
+        timer->setInterval(period);
+        connect(timer, &QTimer::timeout, this, tick);
+        return timer;
+    };
+    Timer1 = makeTimer("Timer1", shortestTimerPeriod, &Form1::timer1Tick);
+    Timer2 = makeTimer("Timer2", std::chrono::milliseconds(15), &Form1::timer2Tick);
+    Timer3 = makeTimer("Timer3", shortestTimerPeriod, &Form1::timer3Tick);
+}
+
+std::optional<QString> Form1::load() {
+    uint key = 0;
+    ShapeWindow(*this, backgroundPicture_, key);
+    Picture3[0]->setPicture(Image4[0]);
+    for (int i : {1, 2, 3})
+        Picture3[i]->setPicture(Image5[i]);
+    for (int i : {4, 5, 6})
+        Picture3[i]->setPicture(Image4[i]);
+    Timer2->start();
+    return std::nullopt;
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+} // namespace guheng::shell

@@ -1,0 +1,36 @@
+#include "shell/text_box.h"
+
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+
+namespace guheng::shell {
+
+TextBox::TextBox(Filter filter, int maxLength, QWidget* parent) : QLineEdit(parent), filter_(filter) {
+    setMaxLength(maxLength);
+    setFrame(false);
+    setTextMargins(0, 0, 0, 0);
+    if (filter == Filter::digitsOnly) {
+        // Paste from the context menu or a drop bypasses the key filter.
+        setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
+    }
+}
+
+bool TextBox::acceptsTypedCharacter(Filter filter, QChar character) {
+    if (filter == Filter::anything)
+        return true;
+    return (character >= u'0' && character <= u'9') || character == u'\b';
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const bool clipboardShortcut = event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+                                   event->matches(QKeySequence::Paste);
+    const bool typesCharacter = !event->text().isEmpty() || clipboardShortcut;
+    if (filter_ == Filter::digitsOnly && typesCharacter &&
+        (clipboardShortcut || !acceptsTypedCharacter(filter_, event->text().front()))) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace guheng::shell
