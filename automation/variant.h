@@ -47,7 +47,7 @@ class Variant {
     std::optional<std::u16string_view> text() const {
         if (type_ != VT_BSTR)
             return std::nullopt;
-        return std::u16string_view(std::get<std::u16string>(value_));
+        return std::u16string_view(*std::get_if<std::u16string>(&value_));
     }
 
     friend bool operator==(const Variant&, const Variant&) = default;
@@ -60,7 +60,7 @@ class Variant {
     template <typename T> std::optional<T> get(VarType wanted) const {
         if (type_ != wanted)
             return std::nullopt;
-        return std::get<T>(value_);
+        return *std::get_if<T>(&value_);
     }
 
     VarType type_ = VT_EMPTY;
