@@ -71,8 +71,8 @@ TEST(Events, MatchPublishedMoments) {
          julianDate({2017, 8, 21}, 18, 30, 0), 60},
         {"March equinox 2000-03-20 07:35", onlyPrincipalTermNear(julianDate({2000, 3, 20}, 7, 35, 0)),
          julianDate({2000, 3, 20}, 7, 35, 0), 60},
-        {"December solstice 2000-12-21 13:37", winterSolstice(2000), julianDate({2000, 12, 21}, 13, 37, 0),
-         60},
+        {"December solstice 2000-12-21 13:37", onlyPrincipalTermNear(julianDate({2000, 12, 21}, 13, 37, 0)),
+         julianDate({2000, 12, 21}, 13, 37, 0), 60},
         // Meeus, example 27.a: 21:24:42 TD by the full VSOP87.
         {"June solstice 1962 (dynamical time)", dynamicalFromUniversal(onlyPrincipalTermNear(june1962Tt)),
          june1962Tt, 10},

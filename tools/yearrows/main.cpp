@@ -20,7 +20,8 @@
 // Usage: yearrows [--header | --margins | --month-starts]
 //   (none)          the 112 rows, one per line
 //   --header        the C++ header calendar/year_rows.h
-//   --margins       the five new moons and five principal terms nearest to a UTC+8 midnight
+//   --margins       the five new moons and five principal terms nearest to a UTC+8 midnight, then
+//                   the five nearest of the principal terms that decide a month 11 or a leap month
 //   --month-starts  each lunar month's first day: ISO date, lunar month, leap (0/1), tab-separated
 
 #include "midnight_margins.h"
@@ -29,6 +30,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -51,11 +53,19 @@ int printRows(bool asHeader) {
     return 0;
 }
 
-int printMargins() {
-    for (const auto& margin : guheng::yearrows::nearestToMidnight(5, firstYear, lastYear)) {
-        std::printf("%s\t%s\t%+.0f s\n", margin.event.c_str(),
+void printMarginLines(const char* prefix, const std::vector<guheng::yearrows::MidnightMargin>& margins) {
+    for (const auto& margin : margins) {
+        std::printf("%s%s\t%s\t%+.0f s\n", prefix, margin.event.c_str(),
                     guheng::yearrows::civilDateTime(margin.jdUt).c_str(), margin.seconds);
     }
+}
+
+int printMargins() {
+    const guheng::yearrows::MidnightMargins margins =
+        guheng::yearrows::nearestToMidnight(5, firstYear, lastYear);
+    printMarginLines("", margins.newMoons);
+    printMarginLines("", margins.principalTerms);
+    printMarginLines("deciding ", margins.decidingTerms);
     return 0;
 }
 

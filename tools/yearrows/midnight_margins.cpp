@@ -1,5 +1,7 @@
 #include "midnight_margins.h"
 
+#include "calendar_days.h"
+#include "calendar_rule.h"
 #include "civil_time.h"
 #include "julian_day.h"
 #include "new_moons.h"
@@ -12,35 +14,54 @@
 namespace guheng::yearrows {
 namespace {
 
-void keepNearest(std::vector<MidnightMargin>& margins, std::size_t count) {
+std::vector<MidnightMargin> nearestFirst(std::vector<MidnightMargin> margins, std::size_t count) {
     std::sort(margins.begin(), margins.end(), [](const MidnightMargin& left, const MidnightMargin& right) {
         return std::abs(left.seconds) < std::abs(right.seconds);
     });
     margins.resize(std::min(count, margins.size()));
+    return margins;
+}
+
+// Whether the months change when the term lands on the other side of its nearest midnight.
+bool decidesAMonth(const PrincipalTerm& term, const CalendarDays& days,
+                   const std::vector<LunarMonth>& months) {
+    const long day = civilDayNumber(term.jdUt);
+    std::vector<TermDay> moved = days.termDays;
+    const auto found = std::find_if(moved.begin(), moved.end(), [&](const TermDay& termDay) {
+        return termDay.day == day && termDay.longitude == term.longitude;
+    });
+    if (found == moved.end()) {
+        return false;
+    }
+    found->day += secondsFromNearestMidnight(term.jdUt) >= 0 ? -1 : 1;
+    return numberLunarMonths(days.newMoonDays, moved) != months;
 }
 
 } // namespace
 
-std::vector<MidnightMargin> nearestToMidnight(std::size_t count, int firstGregorianYear,
-                                              int lastGregorianYear) {
+MidnightMargins nearestToMidnight(std::size_t count, int firstGregorianYear, int lastGregorianYear) {
     const double first =
         static_cast<double>(dayNumberFromCivil({firstGregorianYear, 1, 1})) - 0.5 - utcOffsetDays;
     const double last =
         static_cast<double>(dayNumberFromCivil({lastGregorianYear + 1, 1, 1})) - 0.5 - utcOffsetDays;
+    const CalendarDays days = calendarDaysBetween(firstGregorianYear - 1, lastGregorianYear + 1);
+    const std::vector<LunarMonth> months = numberLunarMonths(days.newMoonDays, days.termDays);
 
     std::vector<MidnightMargin> newMoons;
     for (const double moment : newMoonsBetween(first, last)) {
         newMoons.push_back({"new moon", moment, secondsFromNearestMidnight(moment)});
     }
     std::vector<MidnightMargin> terms;
+    std::vector<MidnightMargin> decidingTerms;
     for (const PrincipalTerm& term : principalTermsBetween(first, last)) {
-        terms.push_back({"principal term " + std::to_string(term.longitude) + "\u00b0", term.jdUt,
-                         secondsFromNearestMidnight(term.jdUt)});
+        const MidnightMargin margin{"principal term " + std::to_string(term.longitude) + "\u00b0", term.jdUt,
+                                    secondsFromNearestMidnight(term.jdUt)};
+        terms.push_back(margin);
+        if (decidesAMonth(term, days, months)) {
+            decidingTerms.push_back(margin);
+        }
     }
-    keepNearest(newMoons, count);
-    keepNearest(terms, count);
-    newMoons.insert(newMoons.end(), terms.begin(), terms.end());
-    return newMoons;
+    return {nearestFirst(newMoons, count), nearestFirst(terms, count), nearestFirst(decidingTerms, count)};
 }
 
 std::string civilDateTime(double jdUt) {

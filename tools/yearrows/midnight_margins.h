@@ -1,6 +1,6 @@
-// How close the moments that fix the calendar come to a UTC+8 midnight: a new moon or principal term
-// that close is where an error in the astronomy would move a day, so these margins bound what the
-// rows can bear.
+// How close the moments that fix the calendar come to a UTC+8 midnight. Every new moon fixes the first
+// day of a month; a principal term decides something only when moving it across midnight would change
+// a month 11 or a leap month. An error in the astronomy larger than such a margin would move a day.
 #pragma once
 
 #include <cstddef>
@@ -15,11 +15,15 @@ struct MidnightMargin {
     double seconds;    // signed distance from the nearest UTC+8 midnight, positive after it
 };
 
-// The `count` new moons and the `count` principal terms between 1 January firstGregorianYear and
-// 1 January (lastGregorianYear + 1), UTC+8, that lie nearest to a midnight: new moons first, each
-// group nearest first.
-std::vector<MidnightMargin> nearestToMidnight(std::size_t count, int firstGregorianYear,
-                                              int lastGregorianYear);
+struct MidnightMargins {
+    std::vector<MidnightMargin> newMoons;
+    std::vector<MidnightMargin> principalTerms;
+    std::vector<MidnightMargin> decidingTerms; // principal terms that decide a month 11 or a leap month
+};
+
+// For events from 1 January firstGregorianYear to 1 January (lastGregorianYear + 1), UTC+8: the `count`
+// of each kind nearest to a midnight, nearest first.
+MidnightMargins nearestToMidnight(std::size_t count, int firstGregorianYear, int lastGregorianYear);
 
 // "YYYY-MM-DD hh:mm:ss" in UTC+8.
 std::string civilDateTime(double jdUt);

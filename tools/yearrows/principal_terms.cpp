@@ -2,7 +2,6 @@
 
 #include "angles.h"
 #include "delta_t.h"
-#include "julian_day.h"
 #include "solar_longitude.h"
 
 #include <cmath>
@@ -54,11 +53,6 @@ std::vector<PrincipalTerm> principalTermsBetween(double firstJdUt, double lastJd
         }
     }
     return terms;
-}
-
-double winterSolstice(int year) {
-    const double guess = static_cast<double>(dayNumberFromCivil({year, 12, 22}));
-    return universalFromDynamical(solarLongitudeMoment(270.0, guess));
 }
 
 } // namespace guheng::yearrows

@@ -15,7 +15,4 @@ struct PrincipalTerm {
 // Every principal term with firstJdUt <= moment < lastJdUt, in order.
 std::vector<PrincipalTerm> principalTermsBetween(double firstJdUt, double lastJdUt);
 
-// The winter solstice of the Gregorian year, as a Julian date on the civil time scale.
-double winterSolstice(int year);
-
 } // namespace guheng::yearrows

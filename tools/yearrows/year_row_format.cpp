@@ -67,7 +67,10 @@ YearRows makeYearRows(int firstGregorianYear, int lastGregorianYear) {
             const long firstDay =
                 dayNumberFromCivil({month == 13 ? year + 1 : year, month == 13 ? 1 : month, 1});
             const DayCode code = index.dayCode(firstDay);
-            row += (month > 1 ? "," : "") + std::to_string(code.value());
+            if (month > 1) {
+                row += ',';
+            }
+            row += std::to_string(code.value());
             if (month == 13) {
                 continue;
             }
@@ -82,7 +85,8 @@ YearRows makeYearRows(int firstGregorianYear, int lastGregorianYear) {
             return {{}, "year " + std::to_string(year) + " needs tail lengths no reader can place"};
         }
         for (const auto& [month, length] : tails) {
-            row += "," + std::to_string(length);
+            row += ',';
+            row += std::to_string(length);
         }
         result.rows.push_back(row);
     }
