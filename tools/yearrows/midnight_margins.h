@@ -1,6 +1,5 @@
-// How close the moments that fix the calendar come to a UTC+8 midnight. Every new moon fixes the first
-// day of a month; a principal term decides something only when moving it across midnight would change
-// a month 11 or a leap month. An error in the astronomy larger than such a margin would move a day.
+// How close the moments that fix the calendar come to a UTC+8 midnight, and which principal terms
+// decide a month at all: an error in the astronomy larger than such a margin would move a day.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +17,8 @@ struct MidnightMargin {
 struct MidnightMargins {
     std::vector<MidnightMargin> newMoons;
     std::vector<MidnightMargin> principalTerms;
-    std::vector<MidnightMargin> decidingTerms; // principal terms that decide a month 11 or a leap month
+    // Principal terms that would change a month 11 or a leap month on the other side of their midnight.
+    std::vector<MidnightMargin> decidingTerms;
 };
 
 // For events from 1 January firstGregorianYear to 1 January (lastGregorianYear + 1), UTC+8: the `count`

@@ -1,6 +1,5 @@
-// The lunar months of the Chinese calendar by the astronomical rule, all days civil days in UTC+8:
-// a month begins on the day of its new moon, month 11 holds the winter solstice, and in a year of 13
-// months the first month without a principal term is the leap month. Stable API for tests.
+// The lunar months of the Chinese calendar (new moons, month 11 at the winter solstice, leap months),
+// all days civil days in UTC+8. A stable entry point: tests of the calendar check against it.
 #pragma once
 
 #include <vector>

@@ -1,6 +1,5 @@
-// Principal terms (中气): the moments when the Sun's apparent longitude reaches a multiple of 30
-// degrees; the one at 270 degrees is the winter solstice. Solved to a millisecond; the solar theory
-// makes the moment good to about 30 s.
+// Principal terms (中气): when the Sun's apparent longitude reaches a multiple of 30 degrees (270 is the
+// winter solstice). Solved to a millisecond; the solar theory makes a moment good to about 30 s.
 #pragma once
 
 #include <vector>
