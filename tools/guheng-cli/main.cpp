@@ -1,5 +1,6 @@
 // guheng-cli: the Guheng engines on the command line, one mode per first argument.
 #include "calendar_mode.h"
+#include "reckon_mode.h"
 
 #include <cstdio>
 #include <span>
@@ -15,6 +16,7 @@ struct Mode {
 
 constexpr Mode modes[] = {
     {"calendar", guheng::cli::runCalendarMode},
+    {"reckon", guheng::cli::runReckonMode},
 };
 
 } // namespace
@@ -27,6 +29,6 @@ int main(int argc, char** argv) {
                 return mode.run(std::span(args).subspan(1));
         }
     }
-    std::fputs("usage: guheng-cli MODE [ARGS]; modes: calendar\n", stderr);
+    std::fputs("usage: guheng-cli MODE [ARGS]; modes: calendar, reckon\n", stderr);
     return 2;
 }
