@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "reckoning/control_calendar.h"
 #include "shell/assets.h"
 #include "shell/marquee_text.h"
 #include "shell/picture_box.h"
@@ -41,7 +42,8 @@ QRect rectOf(const Place& place) {
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+Form1::Form1(StoredCalendar calendar1, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), storedCalendar1_(std::move(calendar1)) {
     setObjectName("Form1");
     setWindowTitle("Guheng");
     registerAssets();
@@ -130,12 +132,14 @@ void Form1::buildInputFields() {
         Place place;
     };
     using Filter = TextBox::Filter;
+    // The number fields are a little wider than four or two 6-pixel digits:
+    // this font's digits are 6.5 pixels.
     const std::array<FieldSpec, 5> specs{
         {{&Text6, "Text6", "姓名", Filter::anything, 4, {79, 170, 48, 12}},
-         {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4, {105, 184, 24, 12}},
-         {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2, {150, 184, 12, 12}},
-         {&Text3, "Text3", "出生日", Filter::digitsOnly, 2, {181, 184, 12, 12}},
-         {&Text4, "Text4", "出生时辰（点）", Filter::digitsOnly, 2, {79, 198, 12, 12}}}};
+         {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4, {105, 184, 28, 12}},
+         {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2, {150, 184, 14, 12}},
+         {&Text3, "Text3", "出生日", Filter::digitsOnly, 2, {181, 184, 14, 12}},
+         {&Text4, "Text4", "出生时辰（点）", Filter::digitsOnly, 2, {79, 198, 14, 12}}}};
     for (const FieldSpec& spec : specs) {
         auto* box = new TextBox(spec.filter, spec.maxLength, this);
         box->setObjectName(spec.name);
@@ -187,6 +191,11 @@ void Form1::buildTimers() {
 std::optional<QString> Form1::load() {
     uint key = 0;
     ShapeWindow(*this, backgroundPicture_, key);
+    auto created = createCalendar1(storedCalendar1_);
+    if (auto* reason = std::get_if<QString>(&created))
+        return *reason;
+    Calendar1 = std::move(std::get<automation::HostedControl>(created));
+    calendar_ = std::make_unique<reckoning::ControlCalendar>(*Calendar1.dispatch());
     Picture3[0]->setPicture(Image4[0]);
     for (int i : {1, 2, 3})
         Picture3[i]->setPicture(Image5[i]);

@@ -5,10 +5,14 @@
 // its object name. The window is built hidden; load() readies it for showing.
 #pragma once
 
+#include "automation/hosting.h"
+#include "reckoning/reckoning.h"
+#include "shell/calendar1.h"
 #include "shell/picture_button.h"
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -22,11 +26,12 @@ class TextBox;
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit Form1(StoredCalendar calendar1 = storedCalendar1(), QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Shapes the window, puts the start pictures on the buttons and starts the
-    // marquee. Returns the reason when the window cannot work.
+    // Shapes the window, creates Calendar1, puts the start pictures on the
+    // buttons and starts the marquee. Returns the reason when the window cannot
+    // work (no calendar control).
     [[nodiscard]] std::optional<QString> load();
 
     // One step of each timer, as its tick runs it.
@@ -58,6 +63,7 @@ class Form1 : public QWidget {
     void printReport();
 
     void setInputsLocked(bool locked);
+    TextBox* fieldOf(reckoning::InputField field) const;
 
     QImage backgroundPicture_; // keeps its palette: the outline is cut by palette index
     QPixmap background_;
@@ -84,6 +90,11 @@ class Form1 : public QWidget {
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
+
+    StoredCalendar storedCalendar1_;
+    automation::HostedControl Calendar1;
+    std::unique_ptr<reckoning::CalendarObject> calendar_; // Calendar1 as the reckoning reaches it
+    reckoning::Reckoning reckoning_;                      // keeps the stem numbers of the last reckoning
 };
 
 } // namespace guheng::shell

@@ -45,9 +45,52 @@ void Form1::onButtonClicked(int index) {
     }
 }
 
+// Runs only while the curtain is down; a rejected entry leaves everything as it was.
 void Form1::reckon() {
     if (Picture1->isHidden())
         return;
+    const auto outcome = reckoning_.chenggu(Text6->text().toStdU16String(), Text1->text().toStdU16String(),
+                                            Text2->text().toStdU16String(), Text3->text().toStdU16String(),
+                                            Text4->text().toStdU16String(), *calendar_);
+    if (const auto* rejection = std::get_if<reckoning::ChengguRejection>(&outcome)) {
+        MessageBox::inform(this, QString::fromStdU16String(rejection->message));
+        fieldOf(rejection->field)->setFocus();
+        Picture3[0]->setPicture(Image4[0]);
+        return;
+    }
+    const auto& result = std::get<reckoning::ChengguResult>(outcome);
+    setInputsLocked(true);
+    Timer1->start();
+    const std::array<std::pair<QLabel*, const std::u16string*>, 9> captions{
+        {{Label16, &result.animal},
+         {Label17, &result.eightCharacters},
+         {Label18, &result.pillars},
+         {Label2, &result.lunarDate},
+         {Label19, &result.weight},
+         {Label20, &result.firstCouplet},
+         {Label1, &result.secondCouplet},
+         {Label14, &result.suiyang},
+         {Label5, &result.suiyin}}};
+    for (const auto& [label, text] : captions)
+        label->setText(QString::fromStdU16String(*text));
+    // Label2 grows with its text.
+    Label2->resize(Label2->sizeHint().width(), Label2->height());
+}
+
+TextBox* Form1::fieldOf(reckoning::InputField field) const {
+    switch (field) {
+    case reckoning::InputField::Text1:
+        return Text1;
+    case reckoning::InputField::Text2:
+        return Text2;
+    case reckoning::InputField::Text3:
+        return Text3;
+    case reckoning::InputField::Text4:
+        return Text4;
+    case reckoning::InputField::Text6:
+        break;
+    }
+    return Text6;
 }
 
 // Rolls the curtain down from the top and clears the entry; the curtain's last

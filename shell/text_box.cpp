@@ -8,7 +8,10 @@ namespace guheng::shell {
 TextBox::TextBox(Filter filter, int maxLength, QWidget* parent) : QLineEdit(parent), filter_(filter) {
     setMaxLength(maxLength);
     setFrame(false);
-    setTextMargins(0, 0, 0, 0);
+    // Cancels the line edit's own 2-pixel inner margins and leaves the caret a
+    // pixel past the right edge: the fields are exactly as wide as the
+    // characters they take, and a full field must not scroll.
+    setTextMargins(-2, 0, -3, 0);
     if (filter == Filter::digitsOnly) {
         // Paste from the context menu or a drop bypasses the key filter.
         setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));

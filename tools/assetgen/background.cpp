@@ -35,19 +35,19 @@ constexpr std::array<Caption, 8> resultCaptions{{{20, 31, "您的属相："},
 constexpr std::array<Caption, 8> inputCaptions{{{19, 170, "您的姓名："},
                                                 {19, 184, "出生日期："},
                                                 {81, 184, "公元"},
-                                                {134, 184, "年"},
-                                                {165, 184, "月"},
-                                                {196, 184, "日"},
+                                                {136, 184, "年"},
+                                                {166, 184, "月"},
+                                                {197, 184, "日"},
                                                 {19, 198, "出生时间："},
-                                                {94, 198, "点"}}};
+                                                {95, 198, "点"}}};
 constexpr std::array<Caption, 3> inputHints{
-    {{133, 170, "[请务必填写真实姓名]"}, {213, 184, "[公历日期]"}, {110, 198, "[0点至23点，分钟无需填写]"}}};
+    {{133, 170, "[请务必填写真实姓名]"}, {214, 184, "[公历日期]"}, {111, 198, "[0点至23点，分钟无需填写]"}}};
 struct Field {
     int x, y, width;
 };
 // Where Text6, Text1, Text2, Text3 and Text4 lie; each gets an underline.
 constexpr std::array<Field, 5> fields{
-    {{79, 170, 48}, {105, 184, 24}, {150, 184, 12}, {181, 184, 12}, {79, 198, 12}}};
+    {{79, 170, 48}, {105, 184, 28}, {150, 184, 14}, {181, 184, 14}, {79, 198, 14}}};
 
 QPainterPath windowOutline() {
     QPainterPath body;
