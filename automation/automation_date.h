@@ -20,7 +20,13 @@ inline constexpr std::int32_t FirstDaySerial = -657434; // 1 January 100
 inline constexpr std::int32_t LastDaySerial = 2958465;  // 31 December 9999
 
 // 28..31 for months 1..12 of a Gregorian year; 0 for any other month.
-int daysInMonth(int year, int month);
+constexpr int daysInMonth(int year, int month) {
+    constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return lengths[month - 1] + (month == 2 && leap ? 1 : 0);
+}
 
 // A real Gregorian date that an automation date can hold.
 bool isValidCivilDate(const CivilDate& date);

@@ -18,6 +18,29 @@ constexpr std::u16string_view Stems = u"甲乙丙丁戊己庚辛壬癸";
 constexpr std::u16string_view Branches = u"子丑寅卯辰巳午未申酉戍亥";
 constexpr std::u16string_view Animals = u"鼠牛虎兔龙蛇马羊猴鸡狗猪";
 
+// Every month's anchors, read from the year rows when the program is compiled.
+constexpr auto RowAnchors = [] {
+    std::array<std::array<MonthAnchors, 12>, YearRows.size()> table{};
+    for (std::size_t i = 0; i < YearRows.size(); ++i) {
+        for (int month = 1; month <= 12; ++month)
+            table[i][month - 1] = readMonthAnchors(YearRows[i], month).value_or(MonthAnchors{});
+    }
+    return table;
+}();
+
+constexpr bool everyRowFillsEveryMonth() {
+    for (std::size_t i = 0; i < YearRows.size(); ++i) {
+        for (int month = 1; month <= 12; ++month) {
+            MonthDayCodes codes{};
+            const int year = FirstYear + static_cast<int>(i);
+            if (!fillMonthDayCodes(YearRows[i], month, automation::daysInMonth(year, month), codes))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(everyRowFillsEveryMonth(), "a year row lacks a field or a tail length");
+
 bool isInRange(int year) {
     return year >= FirstYear && year <= LastYear;
 }
@@ -28,26 +51,33 @@ int termDays(int year, int month) {
     return (entry[0] - '0') * 100 + (entry[1] - '0') * 10 + (entry[2] - '0');
 }
 
-std::u16string dayName(int day) {
-    if (day >= 1 && day <= 10)
-        return std::u16string(u"初") + ChineseDigits[day - 1];
-    if (day >= 11 && day <= 19)
-        return std::u16string(u"十") + ChineseDigits[day - 11];
-    if (day == 20)
-        return u"二十";
-    if (day >= 21 && day <= 29)
-        return std::u16string(u"廿") + ChineseDigits[day - 21];
-    if (day == 30)
-        return u"三十";
-    return {};
+// Appends 初一..初十, 十一..十九, 二十, 廿一..廿九 or 三十; any other day has no name.
+void appendDayName(std::u16string& text, int day) {
+    if (day >= 1 && day <= 10) {
+        text += u'初';
+        text += ChineseDigits[day - 1];
+    } else if (day >= 11 && day <= 19) {
+        text += u'十';
+        text += ChineseDigits[day - 11];
+    } else if (day == 20) {
+        text += u"二十";
+    } else if (day >= 21 && day <= 29) {
+        text += u'廿';
+        text += ChineseDigits[day - 21];
+    } else if (day == 30) {
+        text += u"三十";
+    }
 }
 
 // A code whose month is no lunar month (only possible before any conversion) spells nothing.
-std::u16string characterDate(int code) {
+void spellDayCode(std::u16string& text, int code) {
+    text.clear();
     const int month = code / 100;
     if (month < 1 || month > 12)
-        return {};
-    return MonthNames[month - 1] + (u"月" + dayName(code % 100));
+        return;
+    text += MonthNames[month - 1];
+    text += u'月';
+    appendDayName(text, code % 100);
 }
 
 } // namespace
@@ -59,7 +89,10 @@ void LunarCalendar::ConvertDate() {
     DaysInMonth = static_cast<std::int16_t>(date ? automation::daysInMonth(date->year, date->month) : 0);
 
     const bool inRange = date && isInRange(date->year);
-    if (!inRange || !fillMonthDayCodes(YearRows[date->year - FirstYear], CurMonth, DaysInMonth, DayCodes))
+    // Cannot fail: every row was checked when the program was compiled.
+    if (inRange)
+        fillMonthDayCodes(RowAnchors[date->year - FirstYear][date->month - 1], DaysInMonth, DayCodes);
+    else
         DayCodes.fill(0);
 
     FormatChineseDate();
@@ -100,10 +133,14 @@ void LunarCalendar::FormatChineseDate() {
         return;
     }
     const std::int16_t code = DayCodes[date->day];
-    if (ChineseDateType == dateCharacter)
-        ChineseDate = characterDate(code);
-    else
+    if (ChineseDateType == dateNumeric) {
         ChineseDate = code;
+        return;
+    }
+    // Reuses the text already held, so spelling a date allocates nothing.
+    if (!std::holds_alternative<std::u16string>(ChineseDate))
+        ChineseDate = std::u16string();
+    spellDayCode(std::get<std::u16string>(ChineseDate), code);
 }
 
 } // namespace guheng::calendar
