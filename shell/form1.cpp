@@ -191,6 +191,7 @@ void Form1::buildTimers() {
 std::optional<QString> Form1::load() {
     uint key = 0;
     ShapeWindow(*this, backgroundPicture_, key);
+    SaveDlg = std::make_unique<dialogs::CommDlg>();
     auto created = createCalendar1(storedCalendar1_);
     if (auto* reason = std::get_if<QString>(&created))
         return *reason;

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "automation/hosting.h"
+#include "dialogs/comm_dlg.h"
 #include "reckoning/reckoning.h"
+#include "report/report_lines.h"
 #include "shell/calendar1.h"
 #include "shell/picture_button.h"
 
@@ -46,6 +48,7 @@ class Form1 : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildInputFields();
@@ -61,6 +64,7 @@ class Form1 : public QWidget {
     // The save and print commands live in their own files.
     void saveReport();
     void printReport();
+    report::ReportTexts reportTexts() const;
 
     void setInputsLocked(bool locked);
     TextBox* fieldOf(reckoning::InputField field) const;
@@ -91,6 +95,7 @@ class Form1 : public QWidget {
     QTimer* Timer2 = nullptr;
     QTimer* Timer3 = nullptr;
 
+    std::unique_ptr<dialogs::CommDlg> SaveDlg; // from load() to the window's closing
     StoredCalendar storedCalendar1_;
     automation::HostedControl Calendar1;
     std::unique_ptr<reckoning::CalendarObject> calendar_; // Calendar1 as the reckoning reaches it

@@ -14,12 +14,16 @@ namespace guheng::shell {
 class MessageBox {
   public:
     static QMessageBox::StandardButton inform(QWidget* parent, const QString& prompt);
+    // The same box with Yes and No; answers Yes or No.
+    static QMessageBox::StandardButton ask(QWidget* parent, const QString& prompt);
 
     // Also forgets the last prompt, so a test sees only what came after.
     static void setNextAnswer(QMessageBox::StandardButton answer);
     static QString lastPrompt();
 
   private:
+    static QMessageBox::StandardButton show(QWidget* parent, const QString& prompt,
+                                            QMessageBox::StandardButtons buttons);
     static inline std::optional<QMessageBox::StandardButton> nextAnswer_;
     static inline QString lastPrompt_;
 };
