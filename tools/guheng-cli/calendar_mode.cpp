@@ -61,7 +61,7 @@ bool writeOut(std::string& buffer) {
     return written;
 }
 
-template <typename Serials> int printDays(const Serials& serials) {
+int printDays(std::span<const std::int32_t> serials) {
     LunarCalendar calendar;
     std::string buffer;
     buffer.reserve(FlushSize + 256);
@@ -78,23 +78,6 @@ template <typename Serials> int printDays(const Serials& serials) {
     }
     return 0;
 }
-
-struct SerialRange {
-    std::int32_t first;
-    std::int32_t last;
-
-    struct Iterator {
-        std::int32_t serial;
-        std::int32_t operator*() const { return serial; }
-        Iterator& operator++() {
-            ++serial;
-            return *this;
-        }
-        bool operator!=(const Iterator& other) const { return serial != other.serial; }
-    };
-    Iterator begin() const { return {first}; }
-    Iterator end() const { return {last + 1}; }
-};
 
 std::string readAll(std::FILE* in) {
     std::string text;
@@ -150,7 +133,11 @@ int runCalendarMode(std::span<const std::string_view> args) {
         std::fputs("guheng-cli: FROM is after TO\n", stderr);
         return 2;
     }
-    return printDays(SerialRange{first, last});
+    std::vector<std::int32_t> serials;
+    serials.reserve(static_cast<std::size_t>(last - first + 1));
+    for (std::int32_t serial = first; serial <= last; ++serial)
+        serials.push_back(serial);
+    return printDays(serials);
 }
 
 } // namespace guheng::cli
