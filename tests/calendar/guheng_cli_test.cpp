@@ -100,6 +100,8 @@ TEST(GuhengCli, BadArguments) {
         {"bad line after good ones", {"calendar", "-"}, "2001-02-01\n2001-02-02\n2001-02-30\n"},
         {"empty line", {"calendar", "-"}, "2001-02-01\n\n2001-02-02\n"},
         {"trailing space", {"calendar", "-"}, "2001-02-01 \n"},
+        {"line break inside an argument", {"calendar", "2001-02\n-01", "2001-03-01"}, ""},
+        {"binary junk", {"calendar", "-"}, std::string("\x1b[2J\0\x7f", 6) + std::string(5000, 'x') + "\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -26,9 +26,18 @@ int usageError() {
     return 2;
 }
 
+// The error stays one short line whatever was typed: control characters become '?', long text is cut.
 int badDate(std::string_view text) {
-    std::fprintf(stderr, "guheng-cli: bad date '%.*s' (expected YYYY-MM-DD, years 0100 to 9999)\n",
-                 static_cast<int>(text.size()), text.data());
+    constexpr std::size_t shownLength = 40;
+    std::string shown(text.substr(0, shownLength));
+    for (char& ch : shown) {
+        if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F)
+            ch = '?';
+    }
+    if (text.size() > shownLength)
+        shown += "...";
+    std::fprintf(stderr, "guheng-cli: bad date '%s' (expected YYYY-MM-DD, years 0100 to 9999)\n",
+                 shown.c_str());
     return 2;
 }
 
