@@ -72,7 +72,9 @@ void runSaveCommand(dialogs::CommDlg& SaveDlg, const report::ReportTexts& texts,
 }
 
 void Form1::saveReport() {
-    runSaveCommand(*SaveDlg, reportTexts(), this);
+    // After the window's Unload there is no dialog object left to ask.
+    if (SaveDlg)
+        runSaveCommand(*SaveDlg, reportTexts(), this);
     Picture3[2]->setPicture(Image4[2]);
 }
 
