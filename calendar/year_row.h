@@ -1,6 +1,5 @@
-// Reading one year row (day codes of the 1st of each Gregorian month, then tail lengths) and filling the
-// day codes of one Gregorian month from it. All constexpr, so the rows can be read when the program is
-// compiled. A row that lacks what a month needs fills nothing.
+// Reading a year row and filling one Gregorian month's day codes from it, all constexpr so the rows can be
+// read at compile time. A row that lacks what a month needs fills nothing.
 #pragma once
 
 #include <algorithm>
