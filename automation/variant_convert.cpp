@@ -106,7 +106,8 @@ std::u16string decimalText(double number) {
 HRESULT changeType(const Variant& value, VarType target, Variant* converted) {
     if (!converted)
         return E_POINTER;
-    if (target == VT_VARIANT || value.type() == target) {
+    // A date variant may still hold no date (NaN, beyond year 9999): it is checked like a number.
+    if (target == VT_VARIANT || (value.type() == target && target != VT_DATE)) {
         *converted = value;
         return S_OK;
     }

@@ -8,7 +8,8 @@
 
 namespace guheng::automation {
 
-// target VT_VARIANT copies the value as it is.
+// target VT_VARIANT copies the value as it is; a date outside the automation date range, even one
+// already of type VT_DATE, is DISP_E_OVERFLOW.
 HRESULT changeType(const Variant& value, VarType target, Variant* converted);
 
 // Equal values: numbers (dates and booleans included) by value whatever their type, texts by text.

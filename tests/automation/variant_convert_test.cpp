@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"first_date", Variant::fromR8(-657434), VT_DATE, S_OK, Variant::fromDate(-657434)},
         Conversion{"before_first_date", Variant::fromR8(-657435), VT_DATE, DISP_E_OVERFLOW, {}},
         Conversion{"end_of_last_date", Variant::fromR8(2958466), VT_DATE, DISP_E_OVERFLOW, {}},
+        Conversion{"date_holding_NaN", Variant::fromDate(NaN), VT_DATE, DISP_E_OVERFLOW, {}},
+        Conversion{"date_beyond_year_9999", Variant::fromDate(3e6), VT_DATE, DISP_E_OVERFLOW, {}},
         Conversion{"infinite_date", Variant::fromR8(Infinity), VT_DATE, DISP_E_OVERFLOW, {}},
         Conversion{"date_to_I4", Variant::fromDate(36923.75), VT_I4, S_OK, Variant::fromI4(36924)},
         Conversion{"true_is_minus_one", Variant::fromBool(true), VT_I2, S_OK, Variant::fromI2(-1)},
