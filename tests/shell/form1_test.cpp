@@ -43,6 +43,8 @@ class Form1Test : public QObject {
     void exitEndsTheEventLoop();
     void keyFilterOnTheNumberFields();
     void unknownControlClassGivesAReason();
+    void titleStripDrag_data();
+    void titleStripDrag();
 
   private:
     void reckonAndOpen();
@@ -305,6 +307,34 @@ void Form1Test::unknownControlClassGivesAReason() {
     QVERIFY(failure.has_value());
     QVERIFY2(failure->contains("星台.NoSuchControl"), qPrintable(*failure));
     QVERIFY2(failure->contains("0x800401f3"), qPrintable(*failure));
+}
+
+void Form1Test::titleStripDrag_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("moved");
+    QTest::newRow("left button moves the window") << int(Qt::LeftButton) << QPoint(30, 20);
+    QTest::newRow("right button does not") << int(Qt::RightButton) << QPoint(0, 0);
+    QTest::newRow("middle button does not") << int(Qt::MiddleButton) << QPoint(0, 0);
+}
+
+// Where the window system offers no move of its own (as here), the strip moves the window by hand.
+void Form1Test::titleStripDrag() {
+    QFETCH(int, button);
+    QFETCH(QPoint, moved);
+    QWidget* strip = form_->findChild<QWidget*>("Image1");
+    QCOMPARE(strip->geometry(), QRect(0, 0, 297, 17));
+    form_->move(100, 100);
+    const auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButtons held) {
+        QMouseEvent event(type, strip->mapFromGlobal(global), global, Qt::MouseButton(button), held,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(strip, &event);
+    };
+    const auto held = Qt::MouseButtons(button);
+    send(QEvent::MouseButtonPress, QPoint(150, 108), held);
+    send(QEvent::MouseMove, QPoint(180, 128), held);
+    send(QEvent::MouseButtonRelease, QPoint(180, 128), Qt::NoButton);
+    send(QEvent::MouseMove, QPoint(250, 250), Qt::NoButton);
+    QCOMPARE(form_->pos(), QPoint(100, 100) + moved);
 }
 
 QTEST_MAIN(Form1Test)

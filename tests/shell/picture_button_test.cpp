@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 using guheng::shell::ButtonPictures;
 using guheng::shell::PictureButton;
@@ -39,6 +40,7 @@ class PictureButtonTest : public QObject {
     void releaseAwayFromButtonIsNoClick();
     void leaveShowsNormal();
     void disabledButtonIgnoresTheMouse();
+    void throughQtsOwnMouseDispatch();
 
   private:
     ButtonPictures pictures_{plain(Qt::blue), plain(QColor(255, 165, 0)), plain(Qt::darkBlue)};
@@ -144,6 +146,41 @@ void PictureButtonTest::disabledButtonIgnoresTheMouse() {
     QCoreApplication::sendEvent(button_.get(), &leave);
     QCOMPARE(button_->picture().cacheKey(), disabledLook.cacheKey());
     QCOMPARE(clicks.count(), 0);
+}
+
+// The same cycle through Qt's dispatch on a shown window, where Qt itself keeps
+// sending the moves of a held button to the button and reports the leaving.
+void PictureButtonTest::throughQtsOwnMouseDispatch() {
+    QWidget window;
+    window.resize(120, 60);
+    PictureButton button(5, pictures_, &window);
+    button.setGeometry(10, 10, 42, 17);
+    button.setPicture(pictures_.normal);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWindow* handle = window.windowHandle();
+    QSignalSpy clicks(&button, &PictureButton::clicked);
+    const auto looks = [&] { return button.picture().cacheKey(); };
+
+    QTest::mouseMove(handle, QPoint(30, 18));
+    QCOMPARE(looks(), pictures_.hover.cacheKey());
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(30, 18));
+    QCOMPARE(looks(), pictures_.pressed.cacheKey());
+    QTest::mouseMove(handle, QPoint(100, 50));
+    QCOMPARE(looks(), pictures_.normal.cacheKey());
+    QTest::mouseMove(handle, QPoint(31, 18));
+    QCOMPARE(looks(), pictures_.pressed.cacheKey());
+    QTest::mouseMove(handle, QPoint(100, 50));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(100, 50));
+    QCOMPARE(looks(), pictures_.normal.cacheKey());
+    QCOMPARE(clicks.count(), 0);
+
+    QTest::mouseMove(handle, QPoint(30, 18));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(30, 18));
+    QCOMPARE(looks(), pictures_.hover.cacheKey());
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseMove(handle, QPoint(100, 50));
+    QCOMPARE(looks(), pictures_.normal.cacheKey());
 }
 
 QTEST_MAIN(PictureButtonTest)
