@@ -46,6 +46,11 @@ TEST_F(RealControl, KnownDates) {
          u"即冬月廿五日", u"五两九钱", u"屠维", u"单阏\u3000", 59},
         {"worked example, hour 23", 2000, 1, 1, 23, u"兔", u"己卯丙子己未甲子", u"己卯年丙子月己未日甲子时",
          u"即冬月廿五日", u"五两九钱", u"屠维", u"单阏\u3000", 59},
+        {"31 December at hour 23 takes the day pillar of 1 January", 2000, 12, 31, 23, u"龙",
+         u"庚辰己丑甲子甲子", u"庚辰年己丑月甲子日甲子时", u"即腊月初六日", u"四两八钱", u"上章",
+         u"执徐\u3000", 48},
+        {"the eve of the lunar new year keeps the old year", 2000, 2, 4, 0, u"兔", u"己卯丁丑壬辰庚子",
+         u"己卯年丁丑月壬辰日庚子时", u"即腊月廿九日", u"五两六钱", u"屠维", u"单阏\u3000", 56},
         {"leap fourth month of 2020 weighs as the fourth", 2020, 6, 1, 0, u"鼠", u"庚子辛巳乙亥丙子",
          u"庚子年辛巳月乙亥日丙子时", u"即四月初十日", u"四两八钱", u"上章", u"困郭\u3000", 48},
     };
