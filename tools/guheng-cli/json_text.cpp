@@ -1,13 +1,13 @@
 #include "json_text.h"
 
-#include "report/utf8_text.h"
+#include "automation/utf.h"
 
 namespace guheng::cli {
 
 void appendJsonString(std::string& out, std::u16string_view text) {
     constexpr char hexDigits[] = "0123456789abcdef";
     out += '"';
-    for (const char c : report::toUtf8(text)) {
+    for (const char c : automation::toUtf8(text)) {
         switch (c) {
         case '"':
             out += "\\\"";

@@ -1,6 +1,7 @@
 #include "reckon_mode.h"
 
 #include "automation/hosting.h"
+#include "automation/utf.h"
 #include "calendar/calendar_interface.h"
 #include "json_text.h"
 #include "reckoning/control_calendar.h"
@@ -8,7 +9,6 @@
 #include "report/report_date_time.h"
 #include "report/report_file.h"
 #include "report/report_lines.h"
-#include "report/utf8_text.h"
 
 #include <array>
 #include <cstdio>
@@ -136,7 +136,7 @@ bool finishOutput(std::string& buffer) {
 std::optional<InputTexts> splitCase(std::string_view line, std::u16string& reason) {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    const auto text = report::fromUtf8(line);
+    const auto text = automation::fromUtf8(line);
     if (!text) {
         reason = u"line is not valid UTF-8";
         return std::nullopt;
@@ -203,7 +203,7 @@ int runOne(const InputTexts& texts, bool json, const std::optional<std::string>&
             appendJson(out, outcome);
             return finishOutput(out) ? 2 : 1;
         }
-        std::fprintf(stderr, "%s\n", report::toUtf8(rejection->message).c_str());
+        std::fprintf(stderr, "%s\n", automation::toUtf8(rejection->message).c_str());
         return 2;
     }
     const auto lines = reportLinesOf(texts, std::get<ChengguResult>(outcome));
@@ -218,7 +218,7 @@ int runOne(const InputTexts& texts, bool json, const std::optional<std::string>&
         appendJson(out, outcome);
     } else {
         for (const auto& line : lines) {
-            out += report::toUtf8(line);
+            out += automation::toUtf8(line);
             out += '\n';
         }
     }
@@ -254,7 +254,7 @@ int runReckonMode(std::span<const std::string_view> args) {
         return usageError();
     InputTexts inputs;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const auto text = report::fromUtf8(texts[i]);
+        const auto text = automation::fromUtf8(texts[i]);
         if (!text) {
             std::fputs("guheng-cli: the arguments must be UTF-8 text\n", stderr);
             return 1;
