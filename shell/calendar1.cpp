@@ -15,7 +15,7 @@ using namespace automation;
 
 // The failures the hosting layer reports, in the user's words.
 constexpr std::array<std::pair<HRESULT, const char16_t*>, 6> reasons{{
-    {CO_E_CLASSSTRING, u"找不到这个控件类的登记"},
+    {CO_E_CLASSSTRING, u"没有找到它的登记，程序旁边也没有 calendar.so 和它的清单"},
     {REGDB_E_CLASSNOTREG, u"这个控件类没有注册"},
     {CO_E_DLLNOTFOUND, u"找不到控件库 calendar.so"},
     {CO_E_ERRORINDLL, u"控件库已损坏，缺少它的入口"},

@@ -107,7 +107,6 @@ void Form1::buildMarquee() {
     Picture2->setObjectName("Picture2");
     Picture2->setGeometry(rectOf(marqueePlace));
     Picture2->setBackColour(marqueeGreen);
-    Picture2->setEnabled(false);
 
     const QString text = QString::fromStdU16String(std::u16string(marqueeText));
     Text5 = new QLabel(text, Picture2);

@@ -245,6 +245,10 @@ void Form1Test::startIsIgnoredWhileTheCurtainIsAway() {
 }
 
 void Form1Test::marqueeResetRule() {
+    const auto* text5 = form_->findChild<QLabel*>("Text5");
+    QVERIFY(text5->text().startsWith("有次对转世感起了兴趣,日思夜想后终恍悟,参透其奥秘。"));
+    QCOMPARE(text5->width(), QFontMetrics(form_->font()).horizontalAdvance(text5->text()));
+    QVERIFY(text5->width() > 500 * 12);
     const int start = form_->marqueeLeft();
     QCOMPARE(start, 3300);
     QCOMPARE(form_->marqueeResetBound(), -form_->findChild<QWidget*>("Text5")->width() * 15 + 5);
