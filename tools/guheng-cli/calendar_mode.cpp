@@ -1,6 +1,7 @@
 #include "calendar_mode.h"
 
-#include "calendar/lunar_calendar.h"
+#include "automation/hosting.h"
+#include "calendar/calendar_interface.h"
 #include "iso_date.h"
 #include "utf8.h"
 
@@ -14,11 +15,13 @@ namespace guheng::cli {
 namespace {
 
 using automation::CivilDate;
-using calendar::LunarCalendar;
 
 constexpr CivilDate DefaultFrom{1920, 1, 1};
 constexpr CivilDate DefaultTo{2031, 12, 31};
 constexpr std::size_t FlushSize = 1 << 16;
+// Values of the control's TypesOfChineseDate.
+constexpr std::int32_t dateCharacter = 0;
+constexpr std::int32_t dateNumeric = 1;
 
 int usageError() {
     std::fputs("usage: guheng-cli calendar [FROM TO] | guheng-cli calendar - (dates as YYYY-MM-DD)\n",
@@ -41,27 +44,56 @@ int badDate(std::string_view text) {
     return 2;
 }
 
-// Numeric shape first, then the character shape, the way the host program reads the control.
-void appendDayLine(std::string& out, LunarCalendar& calendar, std::int32_t serial) {
-    calendar.DateNow = serial;
-    calendar.ChineseDateType = calendar::dateNumeric;
-    calendar.ConvertDate();
-    const std::int16_t code = std::get<std::int16_t>(calendar.ChineseDate);
-    calendar.ChineseDateType = calendar::dateCharacter;
-    calendar.FormatChineseDate();
+// The control's answers for one day; a failed call leaves the line unwritten.
+struct DayAnswers {
+    automation::Variant code, words, ganZhi, animal, solarTerm;
+};
 
+// Numeric shape first, then the character shape, the way the host program reads the control.
+automation::HRESULT askControl(const automation::HostedControl& control, std::int32_t serial,
+                               DayAnswers& day) {
+    using namespace automation;
+    const std::pair<DispId, Variant> puts[] = {
+        {calendar::DISPID_DateNow, Variant::fromDate(serial)},
+        {calendar::DISPID_ChineseDateType, Variant::fromI4(dateNumeric)}};
+    for (const auto& [id, value] : puts) {
+        if (HRESULT status = control.put(id, value); failed(status))
+            return status;
+    }
+    HRESULT status = control.get(calendar::DISPID_ChineseDate, &day.code);
+    if (succeeded(status))
+        status = control.put(calendar::DISPID_ChineseDateType, Variant::fromI4(dateCharacter));
+    const std::pair<DispId, Variant*> gets[] = {{calendar::DISPID_ChineseDate, &day.words},
+                                                {calendar::DISPID_ChineseGanZhi, &day.ganZhi},
+                                                {calendar::DISPID_ChineseAnimal, &day.animal},
+                                                {calendar::DISPID_ChineseSolarTerm, &day.solarTerm}};
+    for (const auto& [id, value] : gets) {
+        if (succeeded(status))
+            status = control.get(id, value);
+    }
+    return status;
+}
+
+void appendText(std::string& out, const automation::Variant& value) {
+    out += '\t';
+    appendUtf8(out, value.text().value_or(u""));
+}
+
+void appendDayLine(std::string& out, std::int32_t serial, const DayAnswers& day) {
     appendIsoDate(out, *automation::civilDateOf(serial));
     out += '\t';
-    out += std::to_string(code);
-    out += '\t';
-    appendUtf8(out, std::get<std::u16string>(calendar.ChineseDate));
-    out += '\t';
-    appendUtf8(out, calendar.ChineseGanZhi);
-    out += '\t';
-    appendUtf8(out, calendar.ChineseAnimal);
-    out += '\t';
-    appendUtf8(out, calendar.ChineseSolarTerm);
+    out += std::to_string(day.code.i2().value_or(0));
+    appendText(out, day.words);
+    appendText(out, day.ganZhi);
+    appendText(out, day.animal);
+    appendText(out, day.solarTerm);
     out += '\n';
+}
+
+int controlFailed(automation::HRESULT status) {
+    std::fprintf(stderr, "guheng-cli: the Calendar control failed: %s\n",
+                 automation::statusMessage(status).c_str());
+    return 3;
 }
 
 bool writeOut(std::string& buffer) {
@@ -70,13 +102,19 @@ bool writeOut(std::string& buffer) {
     return written;
 }
 
+// The control is created as a container creates it, and driven only by dispatch id.
 int printDays(std::span<const std::int32_t> serials) {
-    LunarCalendar calendar;
+    automation::HostingResult created = automation::createControl(calendar::CalendarProgId, nullptr, nullptr);
+    if (automation::failed(created.status))
+        return controlFailed(created.status);
     std::string buffer;
     buffer.reserve(FlushSize + 256);
     bool written = true;
+    DayAnswers day;
     for (std::int32_t serial : serials) {
-        appendDayLine(buffer, calendar, serial);
+        if (automation::HRESULT status = askControl(created.control, serial, day); automation::failed(status))
+            return controlFailed(status);
+        appendDayLine(buffer, serial, day);
         if (buffer.size() >= FlushSize)
             written = writeOut(buffer) && written;
     }

@@ -7,7 +7,9 @@
 
 namespace guheng::cli {
 
-// Exit code: 0 done, 1 output could not be written, 2 bad arguments or a bad date (nothing printed).
+// The days come from the Calendar control, created through the hosting layer and called by dispatch id.
+// Exit code: 0 done, 1 output could not be written, 2 bad arguments or a bad date (nothing printed),
+// 3 the control could not be created or failed a call.
 int runCalendarMode(std::span<const std::string_view> args);
 
 } // namespace guheng::cli
