@@ -138,7 +138,7 @@ void Form1::buildInputFields() {
          {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4, {105, 184, 28, 12}},
          {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2, {150, 184, 14, 12}},
          {&Text3, "Text3", "出生日", Filter::digitsOnly, 2, {181, 184, 14, 12}},
-         {&Text4, "Text4", "出生时辰（点）", Filter::digitsOnly, 2, {79, 198, 14, 12}}}};
+         {&Text4, "Text4", "出生时间（点）", Filter::digitsOnly, 2, {79, 198, 14, 12}}}};
     for (const FieldSpec& spec : specs) {
         auto* box = new TextBox(spec.filter, spec.maxLength, this);
         box->setObjectName(spec.name);
