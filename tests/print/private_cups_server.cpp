@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QThread>
+#include <csignal>
 #include <cups/cups.h>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -115,6 +117,8 @@ bool PrivateCupsServer::writeConfiguration(Queue queue) {
 
 bool PrivateCupsServer::start() {
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that dies on the way takes its server with it.
+    m_cupsd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
                   {QStringLiteral("-f"), QStringLiteral("-c"),
                    m_dir.filePath(QStringLiteral("conf/cupsd.conf")), QStringLiteral("-s"),
