@@ -6,6 +6,8 @@
 #include "scripted_save_chooser.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -271,6 +273,35 @@ TEST(SaveDialogSetup, HonoursTheRequest) {
         EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), !confirm);
         ASSERT_EQ(dialog.selectedFiles().size(), 1);
         EXPECT_EQ(QFileInfo(dialog.selectedFiles().front()).fileName(), u"Guheng.txt");
+    }
+}
+
+// What the real dialog hands back for a typed name that does not exist yet: the default extension is
+// added only to a name without one, so abc.TXT and abc.doc reach the ".txt" rule unchanged.
+TEST(SaveDialogSetup, TypedNamesComeBackWithTheDefaultExtensionWhereTheyHaveNone) {
+    QTemporaryDir dir;
+    const struct {
+        const char* typed;
+        const char* returned;
+    } cases[] = {{"abc", "abc.txt"}, {"abc.txt", "abc.txt"}, {"abc.TXT", "abc.TXT"}, {"abc.doc", "abc.doc"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        SaveFileRequest request;
+        request.initialFolder = dir.path();
+        request.proposedName = u"Guheng.txt"_s;
+        request.fileTypes = {u"文本文件 (*.txt) (*.txt)"_s};
+        request.defaultSuffix = u".txt"_s;
+        request.confirmOverwrite = true;
+        QFileDialog dialog;
+        configureSaveDialog(dialog, request);
+        dialog.open(); // not modal: the test types and accepts by itself
+        auto* name = dialog.findChild<QLineEdit*>(u"fileNameEdit"_s);
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromUtf8(c.typed));
+        QMetaObject::invokeMethod(&dialog, "accept"); // the Save button's own slot
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        ASSERT_EQ(dialog.selectedFiles().size(), 1);
+        EXPECT_EQ(dialog.selectedFiles().front(), QDir(dir.path()).filePath(QString::fromUtf8(c.returned)));
     }
 }
 
