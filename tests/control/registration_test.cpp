@@ -103,6 +103,14 @@ TEST_F(Registration, RegisteringAgainChangesNothing) {
     EXPECT_EQ(readFile(dataHome.registryFile()), once);
 }
 
+TEST_F(Registration, ARegistryThatCannotBeWrittenIsReported) {
+    const std::filesystem::path blocker = dataHome.folder() / "blocker";
+    writeFile(blocker, "a file where the registry folder should be");
+    ::setenv("XDG_DATA_HOME", blocker.c_str(), 1); // put back by dataHome
+    EXPECT_EQ(registerCopy(), REGDB_E_WRITEREGDB);
+    EXPECT_EQ(readFile(blocker), "a file where the registry folder should be");
+}
+
 TEST_F(Registration, UnregisteringWithoutARegistryIsNoError) {
     EXPECT_EQ(unregisterCopy(), S_OK);
     EXPECT_FALSE(std::filesystem::exists(dataHome.registryFile()));
