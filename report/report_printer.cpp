@@ -44,7 +44,9 @@ class DefaultPrinter final : public ReportPrinter {
         if (!painter.end() || printer.printerState() == QPrinter::Error)
             return u"无法生成打印文档。"_s;
 
-        const int job = cupsPrintFile(name.toLocal8Bit().constData(),
+        // A default such as "office/duplex" names an instance; the spooler knows only the queue.
+        const QString queue = name.section(u'/', 0, 0);
+        const int job = cupsPrintFile(queue.toLocal8Bit().constData(),
                                       document.fileName().toLocal8Bit().constData(), "Guheng", 0, nullptr);
         if (job == 0)
             return u"打印机 %1 没有接受打印任务：%2"_s.arg(name,

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -153,6 +154,26 @@ TEST_F(Printing, PrintingTwiceMakesTwoDocuments) {
     ASSERT_EQ(server.waitForCompletedJobs(2), 2) << server.errorLog();
     EXPECT_EQ(textOfPdf(server.outputFile()), asReadBack(second));
     EXPECT_EQ(pagesOfPdf(server.outputFile()), 1);
+}
+
+// A user's default may name an instance of the queue (lpoptions); the job still goes to the queue.
+TEST_F(Printing, ADefaultInstanceOfTheQueuePrintsOnTheQueue) {
+    // The print client reads HOME once, when this process first talks to a server.
+    ASSERT_TRUE(QDir(temp.path()).mkpath(u".cups"_s));
+    QFile options(temp.filePath(u".cups/lpoptions"_s));
+    ASSERT_TRUE(options.open(QIODevice::WriteOnly));
+    options.write("Default guheng-test/copy\n");
+    options.close();
+    qputenv("HOME", temp.path().toLocal8Bit());
+    PrivateCupsServer server(PrivateCupsServer::Queue::DefaultPrinter);
+    if (!server.failure().isEmpty())
+        GTEST_SKIP() << "no private CUPS server here: " << server.failure().toStdString();
+    if (QPrinterInfo::defaultPrinterName() != u"guheng-test/copy")
+        GTEST_SKIP()
+            << "the print client read HOME before this case; CTest runs each case in its own process";
+
+    EXPECT_EQ(reportPrinter().printLines(printedLines(u"2026/12/11 9:05:07")), std::nullopt);
+    EXPECT_EQ(server.waitForCompletedJobs(1), 1) << server.errorLog();
 }
 
 struct Failure {
