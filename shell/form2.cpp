@@ -23,8 +23,9 @@ void centreOnScreen(QWidget& window) {
 
 } // namespace
 
-Form2::Form2(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+Form2::Form2(StoredCalendar calendar1, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      calendar1_(std::move(calendar1)) {
     setObjectName("Form2");
     setFont(windowFont());
     setFixedSize(splashSize);
@@ -68,7 +69,7 @@ void Form2::paintEvent(QPaintEvent*) {
 bool Form2::loadForm1() {
     if (form1_)
         return true;
-    auto form = std::make_unique<Form1>();
+    auto form = std::make_unique<Form1>(calendar1_);
     if (const auto failure = form->load()) {
         unload();
         MessageBox::inform(nullptr, *failure);

@@ -4,6 +4,8 @@
 // When Form1 cannot be loaded the reason is shown and the program ends.
 #pragma once
 
+#include "shell/calendar1.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -16,7 +18,8 @@ class Form1;
 class Form2 : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(QWidget* parent = nullptr);
+    // calendar1: what Form1's stored form holds for its calendar control.
+    explicit Form2(StoredCalendar calendar1 = storedCalendar1(), QWidget* parent = nullptr);
     ~Form2() override;
 
     Form1* form1() const { return form1_.get(); }
@@ -37,6 +40,7 @@ class Form2 : public QWidget {
     QPixmap picture_;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    StoredCalendar calendar1_;
     std::unique_ptr<Form1> form1_;
 };
 

@@ -2,11 +2,14 @@
 // shows Form1 and closes the splash.
 #include "shell/form1.h"
 #include "shell/form2.h"
+#include "shell/message_box.h"
 
+#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 
 using guheng::shell::Form2;
+using guheng::shell::MessageBox;
 
 class Form2Test : public QObject {
     Q_OBJECT
@@ -15,6 +18,7 @@ class Form2Test : public QObject {
     void firstTickLoadsForm1Hidden();
     void timerShowsForm1AndCloses();
     void clickBeforeAnyTickShowsForm1();
+    void missingControlShowsTheReasonAndEnds();
 };
 
 void Form2Test::splashIsTopmostWithoutTaskBarEntry() {
@@ -59,6 +63,22 @@ void Form2Test::clickBeforeAnyTickShowsForm1() {
     QVERIFY(splash.form1()->isVisible());
     QVERIFY(!splash.form1()->mask().isEmpty());
     QVERIFY(!splash.isVisible());
+}
+
+void Form2Test::missingControlShowsTheReasonAndEnds() {
+    Form2 splash(guheng::shell::StoredCalendar{u"星台.Missing", 36923});
+    splash.show();
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QEventLoop loop;
+    QTimer::singleShot(0, &splash, [&splash] { splash.timer1Tick(); });
+    // A safety net only: the failed load ends the loop at once with 1.
+    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(99); });
+    QCOMPARE(loop.exec(), 1);
+    QVERIFY(MessageBox::lastPrompt().contains("星台.Missing"));
+    QVERIFY(!splash.form1());
+    QVERIFY(!splash.isVisible());
+    QVERIFY(!splash.findChild<QTimer*>("Timer1")->isActive());
+    QVERIFY(!splash.findChild<QTimer*>("Timer2")->isActive());
 }
 
 QTEST_MAIN(Form2Test)
