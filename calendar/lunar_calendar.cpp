@@ -20,26 +20,24 @@ constexpr std::u16string_view Animals = u"鼠牛虎兔龙蛇马羊猴鸡狗猪";
 
 // Every month's anchors, read from the year rows when the program is compiled.
 constexpr auto RowAnchors = [] {
-    std::array<std::array<MonthAnchors, 12>, YearRows.size()> table{};
-    for (std::size_t i = 0; i < YearRows.size(); ++i) {
-        for (int month = 1; month <= 12; ++month)
-            table[i][month - 1] = readMonthAnchors(YearRows[i], month).value_or(MonthAnchors{});
-    }
+    std::array<std::optional<YearAnchors>, YearRows.size()> table{};
+    for (std::size_t i = 0; i < YearRows.size(); ++i)
+        table[i] = readYearRow(YearRows[i]);
     return table;
 }();
 
-constexpr bool everyRowFillsEveryMonth() {
-    for (std::size_t i = 0; i < YearRows.size(); ++i) {
-        for (int month = 1; month <= 12; ++month) {
-            MonthDayCodes codes{};
-            const int year = FirstYear + static_cast<int>(i);
-            if (!fillMonthDayCodes(YearRows[i], month, automation::daysInMonth(year, month), codes))
+constexpr bool everyRowHoldsEveryMonth() {
+    for (const auto& year : RowAnchors) {
+        if (!year)
+            return false;
+        for (const MonthAnchors& month : *year) {
+            if (fillCaseOf(month) == FillCase::TwoChangesNextMonthOnFollowingFirst && month.tailLength == 0)
                 return false;
         }
     }
     return true;
 }
-static_assert(everyRowFillsEveryMonth(), "a year row lacks a field or a tail length");
+static_assert(everyRowHoldsEveryMonth(), "a year row does not follow the row format or lacks a tail length");
 
 bool isInRange(int year) {
     return year >= FirstYear && year <= LastYear;
@@ -91,7 +89,7 @@ void LunarCalendar::ConvertDate() {
     const bool inRange = date && isInRange(date->year);
     // Cannot fail: every row was checked when the program was compiled.
     if (inRange)
-        fillMonthDayCodes(RowAnchors[date->year - FirstYear][date->month - 1], DaysInMonth, DayCodes);
+        fillMonthDayCodes((*RowAnchors[date->year - FirstYear])[date->month - 1], DaysInMonth, DayCodes);
     else
         DayCodes.fill(0);
 

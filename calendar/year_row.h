@@ -1,5 +1,5 @@
 // Reading a year row and filling one Gregorian month's day codes from it, all constexpr so the rows can be
-// read at compile time. A row that lacks what a month needs fills nothing.
+// read at compile time. A row that does not follow the row format reads as nothing and fills nothing.
 #pragma once
 
 #include <algorithm>
@@ -21,6 +21,17 @@ struct MonthAnchors {
         0; // length of the middle lunar month when the month holds two changes; 0: none in the row
 };
 
+// Index m - 1 holds the anchors of Gregorian month m.
+using YearAnchors = std::array<MonthAnchors, 12>;
+
+// How the lunar months fall in a Gregorian month; tested in this order.
+enum class FillCase {
+    OneChange,
+    NoChange,
+    TwoChangesNextMonthOnDay31,
+    TwoChangesNextMonthOnFollowingFirst, // needs the tail length
+};
+
 namespace detail {
 
 // Day codes have at most four digits; anything else is not a field of a year row.
@@ -36,11 +47,20 @@ constexpr std::optional<int> readNumber(std::string_view text) {
     return value;
 }
 
-constexpr std::string_view fieldAt(std::string_view row, std::size_t start) {
-    std::size_t end = start;
-    while (end < row.size() && row[end] != ',')
-        ++end;
-    return row.substr(start, end - start);
+constexpr bool isTailLength(std::string_view text) {
+    return text == "29" || text == "30";
+}
+
+// What may follow field 13: nothing, a lone comma, or a comma and one or two tail lengths.
+constexpr bool isRowEnd(std::string_view rest) {
+    if (rest.empty() || rest == ",")
+        return true;
+    if (rest.size() == 3)
+        return rest[0] == ',' && isTailLength(rest.substr(1));
+    if (rest.size() == 6)
+        return rest[0] == ',' && isTailLength(rest.substr(1, 2)) && rest[3] == ',' &&
+               isTailLength(rest.substr(4));
+    return false;
 }
 
 } // namespace detail
@@ -55,65 +75,79 @@ constexpr std::optional<int> readTailLength(std::string_view row, int month) {
     if (month == 1 && size >= 6 && row[size - 6] == ',')
         start = size - 5;
     // The comma in front tells a tail length from the last two digits of field 13.
-    if (row[start - 1] != ',')
+    if (row[start - 1] != ',' || !detail::isTailLength(row.substr(start, 2)))
         return std::nullopt;
-    const auto length = detail::readNumber(row.substr(start, 2));
-    if (length != 29 && length != 30)
-        return std::nullopt;
-    return length;
+    return detail::readNumber(row.substr(start, 2));
 }
 
-// Fields `month` and `month + 1` (field 1 is the first; a trailing comma after the last adds nothing) and
-// the tail length. Nothing when a field is missing or not a number, or the month is not 1..12.
-constexpr std::optional<MonthAnchors> readMonthAnchors(std::string_view row, int month) {
-    if (month < 1 || month > 12)
-        return std::nullopt;
+// All twelve months' anchors, in one pass over the row: fields 1 to 13, then the tail lengths.
+constexpr std::optional<YearAnchors> readYearRow(std::string_view row) {
+    std::array<int, 13> fields{};
     std::size_t pos = 0;
-    for (int field = 1; field < month; ++pos) {
-        if (pos == row.size())
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            if (pos == row.size() || row[pos] != ',')
+                return std::nullopt;
+            ++pos;
+        }
+        const std::size_t end = std::min(row.find(',', pos), row.size());
+        const auto value = detail::readNumber(row.substr(pos, end - pos));
+        if (!value)
             return std::nullopt;
-        if (row[pos] == ',')
-            ++field;
+        fields[i] = *value;
+        pos = end;
     }
-    const std::string_view firstField = detail::fieldAt(row, pos);
-    pos += firstField.size();
-    if (pos == row.size())
+    if (!detail::isRowEnd(row.substr(pos)))
         return std::nullopt;
-    const auto first = detail::readNumber(firstField);
-    const auto next = detail::readNumber(detail::fieldAt(row, pos + 1));
-    if (!first || !next)
-        return std::nullopt;
-    return MonthAnchors{*first, *next, readTailLength(row, month).value_or(0)};
+    YearAnchors anchors{};
+    for (int month = 1; month <= 12; ++month)
+        anchors[month - 1] = {fields[month - 1], fields[month], readTailLength(row, month).value_or(0)};
+    return anchors;
 }
 
-// Writes the day codes of days 1..daysInMonth. Returns false, writing nothing, when the month holds two
-// lunar month changes and the row gave no tail length, or daysInMonth is not 1..31.
+constexpr FillCase fillCaseOf(const MonthAnchors& anchors) {
+    const int am = anchors.first / 100, ad = anchors.first % 100;
+    const int bm = anchors.next / 100, bd = anchors.next % 100;
+    // Same month number with days close together: the change into a leap month.
+    if ((bm == am && (ad > bd ? ad - bd : bd - ad) < 5) || bm - am == 1 || am - bm == 11)
+        return FillCase::OneChange;
+    if (bm == am)
+        return FillCase::NoChange;
+    if (bd != 1)
+        return FillCase::TwoChangesNextMonthOnDay31;
+    return FillCase::TwoChangesNextMonthOnFollowingFirst;
+}
+
+// Writes the day codes of days 1..daysInMonth. Returns false, writing nothing, when the month needs a tail
+// length the row did not give, or daysInMonth is not 1..31.
 constexpr bool fillMonthDayCodes(const MonthAnchors& anchors, int daysInMonth, MonthDayCodes& dayCodes) {
     if (daysInMonth < 1 || daysInMonth > 31)
         return false;
     const int a = anchors.first;
-    const int am = a / 100, ad = a % 100;
-    const int bm = anchors.next / 100, bd = anchors.next % 100;
+    const int am = a / 100, bm = anchors.next / 100, bd = anchors.next % 100;
     const int g = daysInMonth;
     const int middleMonth = am + 1 <= 12 ? am + 1 : bm - 1;
 
     // Days 1..run continue the lunar month of the 1st; the days after it count from 1 in laterMonth.
     int run = g;
     int laterMonth = bm;
-    bool nextMonthOnDay31 = false;
-    if ((bm == am && (ad > bd ? ad - bd : bd - ad) < 5) || bm - am == 1 || am - bm == 11) {
+    const FillCase fillCase = fillCaseOf(anchors);
+    switch (fillCase) {
+    case FillCase::OneChange:
         run = g - bd + 1;
-    } else if (bm == am) {
-        run = g;
-    } else if (bd != 1) {
+        break;
+    case FillCase::NoChange:
+        break;
+    case FillCase::TwoChangesNextMonthOnDay31:
         run = 1;
         laterMonth = middleMonth;
-        nextMonthOnDay31 = true;
-    } else {
+        break;
+    case FillCase::TwoChangesNextMonthOnFollowingFirst:
         if (anchors.tailLength == 0)
             return false;
         run = g - anchors.tailLength;
         laterMonth = middleMonth;
+        break;
     }
 
     const int lastOfRun = std::clamp(run, 0, g);
@@ -121,15 +155,16 @@ constexpr bool fillMonthDayCodes(const MonthAnchors& anchors, int daysInMonth, M
         dayCodes[day] = static_cast<std::int16_t>(a + day - 1);
     for (int day = lastOfRun + 1; day <= g; ++day)
         dayCodes[day] = static_cast<std::int16_t>(laterMonth * 100 + day - run);
-    if (nextMonthOnDay31 && g == 31)
+    if (fillCase == FillCase::TwoChangesNextMonthOnDay31 && g == 31)
         dayCodes[31] = static_cast<std::int16_t>(bm * 100 + 1);
     return true;
 }
 
-// The same, straight from the row text of Gregorian month `month` (1..12).
+// The same, straight from the row text, for Gregorian month `month` (1..12).
 constexpr bool fillMonthDayCodes(std::string_view row, int month, int daysInMonth, MonthDayCodes& dayCodes) {
-    const auto anchors = readMonthAnchors(row, month);
-    return anchors && fillMonthDayCodes(*anchors, daysInMonth, dayCodes);
+    const auto anchors = readYearRow(row);
+    return anchors && month >= 1 && month <= 12 &&
+           fillMonthDayCodes((*anchors)[month - 1], daysInMonth, dayCodes);
 }
 
 } // namespace guheng::calendar
