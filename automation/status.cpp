@@ -1,6 +1,5 @@
 #include "automation/status.h"
 
-#include <array>
 #include <cstdio>
 #include <string_view>
 #include <utility>
@@ -8,7 +7,7 @@
 namespace guheng::automation {
 namespace {
 
-constexpr std::array<std::pair<HRESULT, std::string_view>, 27> Messages{{
+constexpr std::pair<HRESULT, std::string_view> Messages[] = {
     {S_OK, "success"},
     {S_FALSE, "success, with nothing done"},
     {E_NOTIMPL, "not implemented"},
@@ -36,7 +35,7 @@ constexpr std::array<std::pair<HRESULT, std::string_view>, 27> Messages{{
     {RPC_E_WRONG_THREAD, "called from the wrong thread"},
     {static_cast<HRESULT>(0x80070002), "file not found"},
     {static_cast<HRESULT>(0x80070005), "access denied"},
-}};
+};
 
 } // namespace
 

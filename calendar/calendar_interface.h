@@ -11,7 +11,6 @@
 namespace guheng::calendar {
 
 inline constexpr std::u16string_view CalendarProgId = u"星台.Calendar";
-inline constexpr std::u16string_view CalendarLibraryFile = u"calendar.so";
 
 inline constexpr automation::Guid LIBID_Xingtai{
     0x8D77870D, 0x43DE, 0x470A, {0xBE, 0x71, 0xD6, 0x7C, 0x86, 0x02, 0x96, 0xAC}};
