@@ -33,7 +33,7 @@ class HostedControl {
     HRESULT get(DispId id, Variant* value) const;
     HRESULT put(DispId id, const Variant& value) const;
     HRESULT call(DispId id) const;
-    // WriteProperties into a fresh bag.
+    // WriteProperties: the control writes its stored properties into bag.
     HRESULT save(PropertyBag* bag) const;
 
     // Detaches the sink, releases the control, then lets its library go.
