@@ -77,28 +77,28 @@ Form1::Form1(StoredCalendar calendar1, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildResultLabels() {
-    struct LabelSpec {
+    struct LabelLayout {
         QLabel** label;
         const char* name;
         Place place;
     };
-    const std::array<LabelSpec, 9> specs{{{&Label16, "Label16", {82, 31, 12, 12}},
-                                          {&Label17, "Label17", {82, 45, 96, 12}},
-                                          {&Label18, "Label18", {82, 59, 144, 12}},
-                                          {&Label2, "Label2", {82, 73, 6, 12}},
-                                          {&Label19, "Label19", {82, 87, 48, 12}},
-                                          {&Label20, "Label20", {82, 101, 192, 12}},
-                                          {&Label1, "Label1", {82, 115, 192, 12}},
-                                          {&Label14, "Label14", {131, 129, 24, 12}},
-                                          {&Label5, "Label5", {216, 129, 36, 12}}}};
-    for (const LabelSpec& spec : specs) {
+    const std::array<LabelLayout, 9> layouts{{{&Label16, "Label16", {82, 31, 12, 12}},
+                                              {&Label17, "Label17", {82, 45, 96, 12}},
+                                              {&Label18, "Label18", {82, 59, 144, 12}},
+                                              {&Label2, "Label2", {82, 73, 6, 12}},
+                                              {&Label19, "Label19", {82, 87, 48, 12}},
+                                              {&Label20, "Label20", {82, 101, 192, 12}},
+                                              {&Label1, "Label1", {82, 115, 192, 12}},
+                                              {&Label14, "Label14", {131, 129, 24, 12}},
+                                              {&Label5, "Label5", {216, 129, 36, 12}}}};
+    for (const LabelLayout& layout : layouts) {
         auto* label = new QLabel(this);
-        label->setObjectName(spec.name);
-        label->setGeometry(rectOf(spec.place));
+        label->setObjectName(layout.name);
+        label->setGeometry(rectOf(layout.place));
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, resultInk);
         label->setPalette(palette);
-        *spec.label = label;
+        *layout.label = label;
     }
 }
 
@@ -122,7 +122,7 @@ void Form1::buildMarquee() {
 }
 
 void Form1::buildInputFields() {
-    struct FieldSpec {
+    struct FieldLayout {
         TextBox** box;
         const char* name;
         const char* accessibleName;
@@ -133,24 +133,24 @@ void Form1::buildInputFields() {
     using Filter = TextBox::Filter;
     // The number fields are a little wider than four or two 6-pixel digits:
     // this font's digits are 6.5 pixels.
-    const std::array<FieldSpec, 5> specs{
+    const std::array<FieldLayout, 5> layouts{
         {{&Text6, "Text6", "姓名", Filter::anything, 4, {79, 170, 48, 12}},
          {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4, {105, 184, 28, 12}},
          {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2, {150, 184, 14, 12}},
          {&Text3, "Text3", "出生日", Filter::digitsOnly, 2, {181, 184, 14, 12}},
          {&Text4, "Text4", "出生时间（点）", Filter::digitsOnly, 2, {79, 198, 14, 12}}}};
-    for (const FieldSpec& spec : specs) {
-        auto* box = new TextBox(spec.filter, spec.maxLength, this);
-        box->setObjectName(spec.name);
-        box->setAccessibleName(spec.accessibleName);
-        box->setGeometry(rectOf(spec.place));
+    for (const FieldLayout& layout : layouts) {
+        auto* box = new TextBox(layout.filter, layout.maxLength, this);
+        box->setObjectName(layout.name);
+        box->setAccessibleName(layout.accessibleName);
+        box->setGeometry(rectOf(layout.place));
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, inputBlue);
         palette.setColor(QPalette::Text, Qt::white);
         palette.setColor(QPalette::Highlight, Qt::white);
         palette.setColor(QPalette::HighlightedText, inputBlue);
         box->setPalette(palette);
-        *spec.box = box;
+        *layout.box = box;
     }
 }
 

@@ -9,12 +9,12 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonFace {
     const char* caption;
     int width;
     bool hasDisabledLook;
 };
-constexpr std::array<ButtonSpec, 7> buttons{{{"开始", 42, true},
+constexpr std::array<ButtonFace, 7> buttons{{{"开始", 42, true},
                                              {"重来", 42, true},
                                              {"输出", 41, true},
                                              {"打印", 42, true},
@@ -52,16 +52,16 @@ int main(int argc, char** argv) {
               save(assetgen::drawSplash(), folder, "splash.png") &&
               save(assetgen::drawIcon(), folder, "icon.png");
     for (int i = 0; i < int(buttons.size()); ++i) {
-        const auto& spec = buttons[i];
+        const auto& face = buttons[i];
         const auto name = [i](const char* look) { return QString("button%1_%2.png").arg(i).arg(look); };
         ok = ok &&
-             save(assetgen::drawButton(spec.caption, spec.width, ButtonLook::normal), folder, name("normal"));
+             save(assetgen::drawButton(face.caption, face.width, ButtonLook::normal), folder, name("normal"));
         ok = ok &&
-             save(assetgen::drawButton(spec.caption, spec.width, ButtonLook::hover), folder, name("hover"));
-        ok = ok && save(assetgen::drawButton(spec.caption, spec.width, ButtonLook::pressed), folder,
+             save(assetgen::drawButton(face.caption, face.width, ButtonLook::hover), folder, name("hover"));
+        ok = ok && save(assetgen::drawButton(face.caption, face.width, ButtonLook::pressed), folder,
                         name("pressed"));
-        if (spec.hasDisabledLook)
-            ok = ok && save(assetgen::drawButton(spec.caption, spec.width, ButtonLook::disabled), folder,
+        if (face.hasDisabledLook)
+            ok = ok && save(assetgen::drawButton(face.caption, face.width, ButtonLook::disabled), folder,
                             name("disabled"));
     }
     return ok ? 0 : 1;
