@@ -2,7 +2,7 @@
 // with its peak resident memory; and Form1's construction and load alone.
 #include "shell/form1.h"
 
-#include <QApplication>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <spawn.h>
@@ -51,12 +51,3 @@ void form1ConstructAndLoad(benchmark::State& state) {
 BENCHMARK(form1ConstructAndLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

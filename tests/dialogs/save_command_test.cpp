@@ -3,6 +3,7 @@
 #include "dialogs/dlg_lib.h"
 #include "qstring_print.h"
 #include "report/report_file.h"
+#include "sample_report_texts.h"
 #include "scripted_save_chooser.h"
 #include "shell/message_box.h"
 #include "shell/save_command.h"
@@ -22,26 +23,9 @@ using guheng::dialogs::CommDlg;
 using guheng::dialogs::DlgResult;
 using guheng::shell::MessageBox;
 using guheng::shell::runSaveCommand;
+using reporttest::dragonYearTexts;
 
 namespace {
-
-guheng::report::ReportTexts sampleTexts(const std::u16string& name = u"李小龙") {
-    guheng::report::ReportTexts texts;
-    texts.Text6 = name;
-    texts.Text1 = u"1940";
-    texts.Text2 = u"11";
-    texts.Text3 = u"27";
-    texts.Text4 = u"8";
-    texts.Label16 = u"龙";
-    texts.Label18 = u"庚辰年 丁亥月 甲午日 戊辰时";
-    texts.Label2 = u"即十月廿八日";
-    texts.Label19 = u"四两二钱";
-    texts.Label20 = u"缘分天生福自宏，";
-    texts.Label1 = u"衣食丰足乐无穷。";
-    texts.Label14 = u"上章";
-    texts.Label5 = u"执徐";
-    return texts;
-}
 
 QByteArray contentOf(const QString& path) {
     QFile file(path);
@@ -70,8 +54,9 @@ void expectReport(const QByteArray& bytes, const guheng::report::ReportTexts& te
     EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
 
     // Line 3 spelled out in GBK: 姓名： then 李小龙.
-    if (texts.Text6 == u"李小龙")
+    if (texts.Text6 == u"李小龙") {
         EXPECT_EQ(lines[2], QByteArray("\xD0\xD5\xC3\xFB\xA3\xBA\xC0\xEE\xD0\xA1\xC1\xFA"));
+    }
 
     std::vector<std::u16string> expected = guheng::report::savedReportLines(texts, u"");
     expected.pop_back();
@@ -98,7 +83,7 @@ class SaveCommand : public testing::Test {
 
     // One Save command whose dialog returns `chosen` (nothing: cancel) and whose question gets `answer`.
     void save(std::optional<QString> chosen, QMessageBox::StandardButton answer = QMessageBox::Yes,
-              const guheng::report::ReportTexts& texts = sampleTexts()) {
+              const guheng::report::ReportTexts& texts = dragonYearTexts()) {
         chooser.setNextFileName(std::move(chosen));
         MessageBox::setNextAnswer(answer);
         before = QDateTime::currentDateTime();
@@ -165,7 +150,7 @@ TEST_F(SaveCommand, TheTxtRuleAndTheQuestionBeforeReplacing) {
         chooser.setNextFileName(chosen);
         MessageBox::setNextAnswer(c.answer);
         const QDateTime start = QDateTime::currentDateTime();
-        runSaveCommand(SaveDlg, sampleTexts(), &window);
+        runSaveCommand(SaveDlg, dragonYearTexts(), &window);
         const QDateTime end = QDateTime::currentDateTime();
 
         const QString prompt = MessageBox::lastPrompt();
@@ -178,7 +163,8 @@ TEST_F(SaveCommand, TheTxtRuleAndTheQuestionBeforeReplacing) {
             expectedFiles << QString::fromUtf8(c.existing);
         if (c.written) {
             expectedFiles << QString::fromUtf8(c.written);
-            expectReport(contentOf(folder.filePath(QString::fromUtf8(c.written))), sampleTexts(), start, end);
+            expectReport(contentOf(folder.filePath(QString::fromUtf8(c.written))), dragonYearTexts(), start,
+                         end);
             EXPECT_EQ(SaveDlg.FileName(), folder.filePath(QString::fromUtf8(c.written)));
         } else {
             EXPECT_EQ(contentOf(folder.filePath(QString::fromUtf8(c.existing))), "old content");
@@ -190,9 +176,9 @@ TEST_F(SaveCommand, TheTxtRuleAndTheQuestionBeforeReplacing) {
 }
 
 TEST_F(SaveCommand, SavingTwiceReplacesTheWholeFile) {
-    save(path(u"abc.txt"_s), QMessageBox::Yes, sampleTexts(u"李小龙"));
-    save(path(u"abc.txt"_s), QMessageBox::Yes, sampleTexts(u"王"));
-    expectReport(contentOf(path(u"abc.txt"_s)), sampleTexts(u"王"), before, after);
+    save(path(u"abc.txt"_s), QMessageBox::Yes, dragonYearTexts(u"李小龙"));
+    save(path(u"abc.txt"_s), QMessageBox::Yes, dragonYearTexts(u"王"));
+    expectReport(contentOf(path(u"abc.txt"_s)), dragonYearTexts(u"王"), before, after);
     EXPECT_EQ(files(), QStringList{u"abc.txt"_s});
 }
 
@@ -243,7 +229,7 @@ TEST_F(SaveCommand, AFileThatCannotBeWrittenIsReportedOnceAndNothingChanges) {
 
         chooser.setNextFileName(chosen);
         MessageBox::setNextAnswer(QMessageBox::Ok);
-        runSaveCommand(SaveDlg, sampleTexts(), &window);
+        runSaveCommand(SaveDlg, dragonYearTexts(), &window);
 
         const QString prompt = MessageBox::lastPrompt();
         EXPECT_TRUE(prompt.contains(chosen)) << prompt.toStdString();

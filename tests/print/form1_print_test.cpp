@@ -34,10 +34,7 @@ class Form1Print : public testing::Test {
     void SetUp() override {
         const auto failure = form.load();
         ASSERT_FALSE(failure) << failure->toStdString();
-        enter(form, u"李明"_s, u"2000"_s, u"1"_s, u"1"_s, u"0"_s);
-        click(*button(form, 0));
-        while (timer(form, "Timer1")->isActive())
-            form.timer1Tick();
+        reckonAndOpen(form);
         ASSERT_TRUE(button(form, 3)->isEnabled());
     }
 

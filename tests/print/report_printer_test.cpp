@@ -4,6 +4,7 @@
 #include "qstring_print.h"
 #include "report/report_lines.h"
 #include "report/report_printer.h"
+#include "sample_report_texts.h"
 
 #include <QDir>
 #include <QPainter>
@@ -21,22 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QStringList printedLines(const std::u16string& dateTime) {
-    ReportTexts texts;
-    texts.Text6 = u"李小龙";
-    texts.Text1 = u"1940";
-    texts.Text2 = u"11";
-    texts.Text3 = u"27";
-    texts.Text4 = u"8";
-    texts.Label16 = u"龙";
-    texts.Label18 = u"庚辰年 丁亥月 甲午日 戊辰时";
-    texts.Label2 = u"即十月廿八日";
-    texts.Label19 = u"四两二钱";
-    texts.Label20 = u"缘分天生福自宏，";
-    texts.Label1 = u"衣食丰足乐无穷。";
-    texts.Label14 = u"上章";
-    texts.Label5 = u"执徐";
     QStringList lines;
-    for (const std::u16string& line : printedReportLines(texts, dateTime))
+    for (const std::u16string& line : printedReportLines(reporttest::dragonYearTexts(), dateTime))
         lines.append(QString::fromStdU16String(line));
     return lines;
 }

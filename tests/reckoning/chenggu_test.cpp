@@ -300,53 +300,37 @@ TEST(Chenggu, LateLunarMonths) {
 
 struct NextDayCase {
     const char* what;
-    Texts atHour23, nextDayAtHour0;
+    std::u16string year, month, day; // entered with hour 23
+    int nextYear, nextMonth;         // the day after is the first of this month
     double enteredDate;
 };
 
 TEST(Chenggu, Hour23MovesOnlyTheDayPillar) {
     const NextDayCase cases[] = {
-        {"31 December to 1 January",
-         {u"张", u"2000", u"12", u"31", u"23"},
-         {u"张", u"2001", u"1", u"1", u"0"},
-         36891},
-        {"31 January to 1 February",
-         {u"张", u"2001", u"1", u"31", u"23"},
-         {u"张", u"2001", u"2", u"1", u"0"},
-         36922},
-        {"28 February 2001 to 1 March",
-         {u"张", u"2001", u"2", u"28", u"23"},
-         {u"张", u"2001", u"3", u"1", u"0"},
-         36950},
-        {"29 February 2000 to 1 March",
-         {u"张", u"2000", u"2", u"29", u"23"},
-         {u"张", u"2000", u"3", u"1", u"0"},
-         36585},
-        {"31 December 2031 to 2032",
-         {u"张", u"2031", u"12", u"31", u"23"},
-         {u"张", u"2032", u"1", u"1", u"0"},
-         48213},
+        {"31 December to 1 January", u"2000", u"12", u"31", 2001, 1, 36891},
+        {"31 January to 1 February", u"2001", u"1", u"31", 2001, 2, 36922},
+        {"28 February 2001 to 1 March", u"2001", u"2", u"28", 2001, 3, 36950},
+        {"29 February 2000 to 1 March", u"2000", u"2", u"29", 2000, 3, 36585},
+        {"31 December 2031 to 2032", u"2031", u"12", u"31", 2032, 1, 48213},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        const Texts atHour23 = {u"张", c.year, c.month, c.day, u"23"};
         ScriptedCalendar calendar;
         Reckoning late;
-        const auto lateResult = resultOf(run(late, c.atHour23, calendar));
+        const auto lateResult = resultOf(run(late, atHour23, calendar));
         EXPECT_EQ(calendar.dateNow, c.enteredDate) << "the calendar is asked about the entered day";
 
         // The day after, reckoned directly (ri is not bound by the year range of the checks).
         Reckoning nextDay;
-        const int year = std::stoi(std::string(c.nextDayAtHour0.year.begin(), c.nextDayAtHour0.year.end()));
-        const int month =
-            std::stoi(std::string(c.nextDayAtHour0.month.begin(), c.nextDayAtHour0.month.end()));
-        ASSERT_TRUE(nextDay.ri(year, month, 1, 0));
+        ASSERT_TRUE(nextDay.ri(c.nextYear, c.nextMonth, 1, 0));
         EXPECT_EQ(late.rigan, nextDay.rigan);
         EXPECT_EQ(late.rizhi, nextDay.rizhi);
         EXPECT_EQ(late.shigan, nextDay.shigan);
 
         ScriptedCalendar sameAnswers;
         Reckoning early;
-        Texts sameDayAtHour0 = c.atHour23;
+        Texts sameDayAtHour0 = atHour23;
         sameDayAtHour0.hour = u"0";
         const auto earlyResult = resultOf(run(early, sameDayAtHour0, sameAnswers));
         EXPECT_EQ(lateResult.total, earlyResult.total);

@@ -2,6 +2,7 @@
 #include "report/report_date_time.h"
 #include "report/report_file.h"
 #include "report/report_lines.h"
+#include "sample_report_texts.h"
 
 #include <csignal>
 #include <filesystem>
@@ -52,25 +53,20 @@ class ReportFileWriting : public ::testing::Test {
         fs::remove(probe);
         return created;
     }
+    // Writing over a file holding "old" that permission bits guard: refused, the old content kept.
+    void expectAccessRefused(const fs::path& path) const {
+        const auto error = writeReportFile(path, {u"Guheng"});
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->code, EACCES);
+        EXPECT_EQ(readFile(path), "old");
+    }
     fs::path folder;
 };
 
 TEST_F(ReportFileWriting, WrittenFileIsTheFixtureUpToTheDateTimeLine) {
-    const ReportTexts texts = {u"张三",
-                               u"2000",
-                               u"1",
-                               u"1",
-                               u"0",
-                               u"兔",
-                               u"己卯年丙子月戊午日壬子时",
-                               u"即冬月廿五日",
-                               u"五两九钱",
-                               u"细推此格秀而清，必定才高学业成。",
-                               u"甲第之中应有分，扬鞭走马显威荣。",
-                               u"屠维",
-                               u"单阏\u3000"};
     const auto path = folder / "Guheng.txt";
-    ASSERT_EQ(writeReportFile(path, savedReportLines(texts, reportDateTime(currentLocalDateTime()))),
+    ASSERT_EQ(writeReportFile(path, savedReportLines(reporttest::workedExampleTexts(),
+                                                     reportDateTime(currentLocalDateTime()))),
               std::nullopt);
 
     const std::string written = readFile(path);
@@ -134,17 +130,16 @@ TEST_F(ReportFileWriting, PathsThatCannotBeWrittenGiveTheirReason) {
     EXPECT_TRUE(writeReportFile("", {u"Guheng"}).has_value());
 }
 
+constexpr char rootSkip[] =
+    "permission bits do not stop this user (root); the other failure tests cover the path";
+
 TEST_F(ReportFileWriting, ReadOnlyFolderKeepsTheOldFile) {
     const auto path = folder / "Guheng.txt";
     writeFile(path, "old");
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     if (canStillWriteInto(folder))
-        GTEST_SKIP()
-            << "permission bits do not stop this user (root); the other failure tests cover the path";
-    const auto error = writeReportFile(path, {u"Guheng"});
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->code, EACCES);
-    EXPECT_EQ(readFile(path), "old");
+        GTEST_SKIP() << rootSkip;
+    expectAccessRefused(path);
 }
 
 TEST_F(ReportFileWriting, ReadOnlyFileIsNotReplaced) {
@@ -152,12 +147,8 @@ TEST_F(ReportFileWriting, ReadOnlyFileIsNotReplaced) {
     writeFile(path, "old");
     fs::permissions(path, fs::perms::owner_read);
     if (static_cast<bool>(std::ofstream(path, std::ios::app)))
-        GTEST_SKIP()
-            << "permission bits do not stop this user (root); the other failure tests cover the path";
-    const auto error = writeReportFile(path, {u"Guheng"});
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->code, EACCES);
-    EXPECT_EQ(readFile(path), "old");
+        GTEST_SKIP() << rootSkip;
+    expectAccessRefused(path);
     EXPECT_EQ(folderEntries().size(), 1u);
 }
 

@@ -2,6 +2,7 @@
 #include "report/report_date_time.h"
 #include "report/report_file.h"
 #include "report/report_lines.h"
+#include "sample_report_texts.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -10,22 +11,7 @@
 namespace guheng::report {
 namespace {
 
-// 2000-01-01 at hour 0, as the window shows it.
-ReportTexts workedExample() {
-    return {u"张三",
-            u"2000",
-            u"1",
-            u"1",
-            u"0",
-            u"兔",
-            u"己卯年丙子月戊午日壬子时",
-            u"即冬月廿五日",
-            u"五两九钱",
-            u"细推此格秀而清，必定才高学业成。",
-            u"甲第之中应有分，扬鞭走马显威荣。",
-            u"屠维",
-            u"单阏\u3000"};
-}
+using reporttest::workedExampleTexts;
 
 std::string fixture() {
     std::ifstream in(std::string(REPORT_FIXTURES) + "/worked_example_report.txt", std::ios::binary);
@@ -34,7 +20,7 @@ std::string fixture() {
 }
 
 TEST(ReportFile, WorkedExampleMatchesTheFixtureByteForByte) {
-    const auto lines = savedReportLines(workedExample(), u"2026/12/11 9:05:07");
+    const auto lines = savedReportLines(workedExampleTexts(), u"2026/12/11 9:05:07");
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(reportFileBytes(lines), fixture());
 }
@@ -59,8 +45,8 @@ TEST(ReportFile, LiteralPiecesStayWhenTextsAreEmpty) {
 }
 
 TEST(PrintedReport, ElevenLinesWithTheVerseOnOne) {
-    const auto saved = savedReportLines(workedExample(), u"2026/12/11");
-    const auto printed = printedReportLines(workedExample(), u"2026/12/11");
+    const auto saved = savedReportLines(workedExampleTexts(), u"2026/12/11");
+    const auto printed = printedReportLines(workedExampleTexts(), u"2026/12/11");
     ASSERT_EQ(printed.size(), 11u);
     for (std::size_t i = 0; i < 7; ++i)
         EXPECT_EQ(printed[i], saved[i]) << "line " << i + 1;

@@ -47,7 +47,6 @@ class Form1Test : public QObject {
     void titleStripDrag();
 
   private:
-    void reckonAndOpen();
     std::unique_ptr<Form1> form_;
 };
 
@@ -59,13 +58,6 @@ void Form1Test::init() {
 
 void Form1Test::cleanup() {
     form_.reset();
-}
-
-void Form1Test::reckonAndOpen() {
-    enter(*form_, "李明", "2000", "1", "1", "0");
-    click(*button(*form_, 0));
-    while (timer(*form_, "Timer1")->isActive())
-        form_->timer1Tick();
 }
 
 void Form1Test::startState() {
@@ -182,7 +174,7 @@ void Form1Test::secondClickWhileOpeningReckonsAgain() {
 }
 
 void Form1Test::resetClosesIn114TicksAndAFinalOne() {
-    reckonAndOpen();
+    reckonAndOpen(*form_);
     click(*button(*form_, 1));
     QCOMPARE(curtain(*form_)->size(), QSize(264, 1));
     QVERIFY(!curtain(*form_)->isHidden());
@@ -235,7 +227,7 @@ void Form1Test::buttonStatesThroughAWholeCycle() {
 }
 
 void Form1Test::startIsIgnoredWhileTheCurtainIsAway() {
-    reckonAndOpen();
+    reckonAndOpen(*form_);
     MessageBox::setNextAnswer(QMessageBox::Ok);
     button(*form_, 0)->setEnabled(true); // even if it could be clicked
     field(*form_, "Text6")->setText("");

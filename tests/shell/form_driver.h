@@ -52,6 +52,16 @@ inline void enter(Form1& form, const QString& name, const QString& year, const Q
     field(form, "Text4")->setText(hour);
 }
 
+// The worked example (李明, 1 January 2000 at hour 0) entered, 开始 clicked and the curtain opened to its
+// end.
+inline void reckonAndOpen(Form1& form) {
+    enter(form, QStringLiteral("李明"), QStringLiteral("2000"), QStringLiteral("1"), QStringLiteral("1"),
+          QStringLiteral("0"));
+    click(*button(form, 0));
+    while (timer(form, "Timer1")->isActive())
+        form.timer1Tick();
+}
+
 // Which picture a button shows, by the asset it came from.
 inline QString lookOf(PictureButton& target) {
     const QImage shown = target.picture().toImage();
