@@ -5,7 +5,7 @@ namespace {
 
 constexpr char32_t Replacement = 0xFFFD;
 
-void appendUtf8(std::string& out, char32_t c) {
+void appendCodePoint(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -42,20 +42,24 @@ bool isLow(char16_t u) {
 
 } // namespace
 
-std::string toUtf8(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size() * 3);
+void appendUtf8(std::string& out, std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char16_t u = text[i];
         if (isHigh(u) && i + 1 < text.size() && isLow(text[i + 1])) {
-            appendUtf8(out, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            appendCodePoint(out, 0x10000 + ((char32_t{u} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
             ++i;
         } else if (isHigh(u) || isLow(u)) {
-            appendUtf8(out, Replacement);
+            appendCodePoint(out, Replacement);
         } else {
-            appendUtf8(out, u);
+            appendCodePoint(out, u);
         }
     }
+}
+
+std::string toUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 3);
+    appendUtf8(out, text);
     return out;
 }
 

@@ -10,6 +10,9 @@ namespace guheng::automation {
 // Unpaired surrogates become U+FFFD.
 std::string toUtf8(std::u16string_view text);
 
+// The same, appended to out, for callers that write many texts into one buffer.
+void appendUtf8(std::string& out, std::u16string_view text);
+
 // No text for bytes that are not well-formed UTF-8.
 std::optional<std::u16string> fromUtf8(std::string_view bytes);
 

@@ -1,9 +1,9 @@
 #include "calendar_mode.h"
 
 #include "automation/hosting.h"
+#include "automation/utf.h"
 #include "calendar/calendar_interface.h"
 #include "iso_date.h"
-#include "utf8.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -76,7 +76,7 @@ automation::HRESULT askControl(const automation::HostedControl& control, std::in
 
 void appendText(std::string& out, const automation::Variant& value) {
     out += '\t';
-    appendUtf8(out, value.text().value_or(u""));
+    automation::appendUtf8(out, value.text().value_or(u""));
 }
 
 void appendDayLine(std::string& out, std::int32_t serial, const DayAnswers& day) {
