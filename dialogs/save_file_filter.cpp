@@ -4,14 +4,8 @@ namespace guheng::dialogs {
 
 QString convertFilter(const QString& filter) {
     QString converted = filter;
-    const qsizetype length = converted.size();
-    for (qsizetype i = 0; i < length; ++i) {
-        if (converted[i] == u'|')
-            converted[i] = QChar(u'\0');
-    }
-    converted.append(QChar(u'\0'));
-    converted.append(QChar(u'\0'));
-    return converted;
+    converted.replace(u'|', QChar(u'\0'));
+    return converted + QChar(u'\0') + QChar(u'\0');
 }
 
 QStringList fileTypesFromFilter(const QString& convertedFilter) {

@@ -71,12 +71,13 @@ int twoDigits(std::u16string_view text) {
     return (text[0] - u'0') * 10 + (text[1] - u'0');
 }
 
+// The stem of number 1..20 and the branch of number 1..13, read off the jiazi entries.
 char16_t stemOf(int number) {
     return jiazi[number][0];
-} // 1..20
+}
 char16_t branchOf(int number) {
     return jiazi[number][1];
-} // 1..13
+}
 
 // Stem number of the first lunar month for each year stem, 甲 to 癸.
 constexpr std::u16string_view stems = u"甲乙丙丁戊己庚辛壬癸";
