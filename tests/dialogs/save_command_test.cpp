@@ -147,11 +147,7 @@ TEST_F(SaveCommand, TheTxtRuleAndTheQuestionBeforeReplacing) {
         if (c.existing)
             writeOld(folder.filePath(QString::fromUtf8(c.existing)));
 
-        chooser.setNextFileName(chosen);
-        MessageBox::setNextAnswer(c.answer);
-        const QDateTime start = QDateTime::currentDateTime();
-        runSaveCommand(SaveDlg, dragonYearTexts(), &window);
-        const QDateTime end = QDateTime::currentDateTime();
+        save(chosen, c.answer);
 
         const QString prompt = MessageBox::lastPrompt();
         EXPECT_EQ(!prompt.isEmpty(), c.asked) << prompt.toStdString();
@@ -163,8 +159,8 @@ TEST_F(SaveCommand, TheTxtRuleAndTheQuestionBeforeReplacing) {
             expectedFiles << QString::fromUtf8(c.existing);
         if (c.written) {
             expectedFiles << QString::fromUtf8(c.written);
-            expectReport(contentOf(folder.filePath(QString::fromUtf8(c.written))), dragonYearTexts(), start,
-                         end);
+            expectReport(contentOf(folder.filePath(QString::fromUtf8(c.written))), dragonYearTexts(), before,
+                         after);
             EXPECT_EQ(SaveDlg.FileName(), folder.filePath(QString::fromUtf8(c.written)));
         } else {
             EXPECT_EQ(contentOf(folder.filePath(QString::fromUtf8(c.existing))), "old content");
@@ -227,9 +223,7 @@ TEST_F(SaveCommand, AFileThatCannotBeWrittenIsReportedOnceAndNothingChanges) {
         const QString chosen = folder.filePath(QString::fromUtf8(u.chosen));
         const QByteArray oldContent = contentOf(folder.filePath(u"folder"_s));
 
-        chooser.setNextFileName(chosen);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        runSaveCommand(SaveDlg, dragonYearTexts(), &window);
+        save(chosen, QMessageBox::Ok);
 
         const QString prompt = MessageBox::lastPrompt();
         EXPECT_TRUE(prompt.contains(chosen)) << prompt.toStdString();

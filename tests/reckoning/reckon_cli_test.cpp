@@ -1,24 +1,21 @@
 // guheng-cli reckon as a script sees it: standard output, standard error, exit code and the report file.
+#include "report_fixture.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using reporttest::readFile;
 
 struct CliRun {
     int exitCode = -1;
     std::string out, err;
 };
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::string shellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -133,9 +130,8 @@ TEST_F(ReckonCli, ReportFileIsWrittenAsSaveWritesIt) {
     const auto result = run({"--report", (folder / "报告").string(), "张三", "2000", "1", "1", "0"});
     EXPECT_EQ(result.exitCode, 0);
     const std::string written = readFile(folder / "报告.txt");
-    const std::string fixture = readFile(fs::path(REPORT_FIXTURES) / "worked_example_report.txt");
-    const auto bodyEnd = fixture.rfind("\r\n", fixture.size() - 3) + 2;
-    EXPECT_EQ(written.substr(0, bodyEnd), fixture.substr(0, bodyEnd));
+    const std::string body = reporttest::workedExampleReportBody();
+    EXPECT_EQ(written.substr(0, body.size()), body);
     EXPECT_TRUE(written.ends_with("\r\n"));
 
     const auto failed =

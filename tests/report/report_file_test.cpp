@@ -2,13 +2,13 @@
 #include "report/report_date_time.h"
 #include "report/report_file.h"
 #include "report/report_lines.h"
+#include "report_fixture.h"
 #include "sample_report_texts.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <regex>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -17,11 +17,7 @@ namespace guheng::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using reporttest::readFile;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -70,13 +66,12 @@ TEST_F(ReportFileWriting, WrittenFileIsTheFixtureUpToTheDateTimeLine) {
               std::nullopt);
 
     const std::string written = readFile(path);
-    const std::string expected = readFile(fs::path(REPORT_FIXTURES) / "worked_example_report.txt");
-    const auto bodyEnd = expected.rfind("\r\n", expected.size() - 3) + 2;
-    ASSERT_GE(written.size(), bodyEnd);
-    EXPECT_EQ(written.substr(0, bodyEnd), expected.substr(0, bodyEnd));
-    EXPECT_TRUE(std::regex_match(written.substr(bodyEnd),
+    const std::string body = reporttest::workedExampleReportBody();
+    ASSERT_GE(written.size(), body.size());
+    EXPECT_EQ(written.substr(0, body.size()), body);
+    EXPECT_TRUE(std::regex_match(written.substr(body.size()),
                                  std::regex(R"(\d{4}/\d{1,2}/\d{1,2}( \d{1,2}:\d\d:\d\d)?\r\n)")))
-        << written.substr(bodyEnd);
+        << written.substr(body.size());
     EXPECT_EQ(folderEntries(), std::vector<fs::path>{"Guheng.txt"}) << "no temporary file stays behind";
 }
 

@@ -2,27 +2,20 @@
 #include "report/report_date_time.h"
 #include "report/report_file.h"
 #include "report/report_lines.h"
+#include "report_fixture.h"
 #include "sample_report_texts.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace guheng::report {
 namespace {
 
 using reporttest::workedExampleTexts;
 
-std::string fixture() {
-    std::ifstream in(std::string(REPORT_FIXTURES) + "/worked_example_report.txt", std::ios::binary);
-    EXPECT_TRUE(in) << "fixture missing";
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(ReportFile, WorkedExampleMatchesTheFixtureByteForByte) {
     const auto lines = savedReportLines(workedExampleTexts(), u"2026/12/11 9:05:07");
     ASSERT_EQ(lines.size(), 12u);
-    EXPECT_EQ(reportFileBytes(lines), fixture());
+    EXPECT_EQ(reportFileBytes(lines), reporttest::workedExampleReport());
 }
 
 TEST(ReportFile, LiteralPiecesStayWhenTextsAreEmpty) {
