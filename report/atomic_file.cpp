@@ -24,12 +24,14 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Opens a new file next to the target under a name nobody else uses.
+// Opens a new file in the target's folder under a short name nobody else uses (a name built on the target's
+// could pass the file system's name limit).
 int createTemporary(const std::string& target, mode_t mode, std::string& name) {
+    const std::string folderPrefix = target.substr(0, target.rfind('/') + 1);
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = target + ".tmp" + std::to_string(random() % 1000000);
+        name = folderPrefix + ".guheng" + std::to_string(random() % 1000000) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -97,6 +97,21 @@ TEST_F(ReportFileWriting, FollowsALinkAndReplacesTheFileItNames) {
     EXPECT_EQ(readFile(target), "Guheng\r\n");
 }
 
+// The temporary file must fit the file system's name limit whenever the target's name does.
+TEST_F(ReportFileWriting, TheLongestNameTheFileSystemTakesCanBeWritten) {
+    const auto longest = static_cast<std::size_t>(::pathconf(folder.c_str(), _PC_NAME_MAX));
+    const auto path = folder / (std::string(longest - 4, 'a') + ".txt");
+    // Written new, then replaced.
+    const std::pair<std::u16string, std::string> saves[] = {{u"new", "new\r\n"},
+                                                            {u"replaced", "replaced\r\n"}};
+    for (const auto& [line, bytes] : saves) {
+        const auto error = writeReportFile(path, {line});
+        ASSERT_EQ(error, std::nullopt) << error->reason;
+        EXPECT_EQ(readFile(path), bytes);
+        EXPECT_EQ(folderEntries().size(), 1u);
+    }
+}
+
 struct FailureCase {
     const char* what;
     std::string relativePath; // inside the test folder
