@@ -1,5 +1,7 @@
 #include "automation/variant_convert.h"
 
+#include "automation/automation_date.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -8,10 +10,6 @@
 
 namespace guheng::automation {
 namespace {
-
-// The automation date range: 1 January 100 up to the end of 31 December 9999.
-constexpr double FirstDate = -657434.0;
-constexpr double EndOfLastDate = 2958466.0;
 
 std::optional<double> numberOf(const Variant& value) {
     switch (value.type()) {
@@ -82,8 +80,8 @@ HRESULT numberInto(double number, VarType target, Variant* converted) {
     case VT_R8:
         *converted = Variant::fromR8(number);
         return S_OK;
-    case VT_DATE:
-        if (!(number >= FirstDate && number < EndOfLastDate))
+    case VT_DATE: // any time of any day from 1 January 100 to 31 December 9999
+        if (!daySerialOf(number))
             return DISP_E_OVERFLOW;
         *converted = Variant::fromDate(number);
         return S_OK;

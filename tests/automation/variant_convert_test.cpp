@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"NaN_to_I4", Variant::fromR8(NaN), VT_I4, DISP_E_OVERFLOW, {}},
         Conversion{"R8_to_date", Variant::fromR8(36923.5), VT_DATE, S_OK, Variant::fromDate(36923.5)},
         Conversion{"first_date", Variant::fromR8(-657434), VT_DATE, S_OK, Variant::fromDate(-657434)},
+        Conversion{"noon_on_first_date", Variant::fromR8(-657434.5), VT_DATE, S_OK,
+                   Variant::fromDate(-657434.5)},
         Conversion{"before_first_date", Variant::fromR8(-657435), VT_DATE, DISP_E_OVERFLOW, {}},
         Conversion{"end_of_last_date", Variant::fromR8(2958466), VT_DATE, DISP_E_OVERFLOW, {}},
         Conversion{"date_holding_NaN", Variant::fromDate(NaN), VT_DATE, DISP_E_OVERFLOW, {}},
