@@ -34,21 +34,18 @@ struct ClassLookup {
 // Finds the class in one set of entries; relative library paths count from `base`.
 ClassLookup lookUp(const RegistryEntries& entries, std::u16string_view name,
                    const std::filesystem::path& base) {
-    ClassLookup found;
-    auto clsid = parseGuid(toUtf8(name));
+    const std::string text = toUtf8(name);
+    auto clsid = parseGuid(text);
     if (!clsid) {
-        auto byProgId = entries.find(progIdKey(toUtf8(name)));
+        auto byProgId = entries.find(progIdKey(text));
         clsid = byProgId == entries.end() ? std::nullopt : parseGuid(byProgId->second);
         if (!clsid)
             return {CO_E_CLASSSTRING, {}, {}};
     }
-    found.clsid = *clsid;
     auto server = entries.find(inprocServerKey(*clsid));
     if (server == entries.end() || server->second.empty())
         return {REGDB_E_CLASSNOTREG, *clsid, {}};
-    found.library = base / server->second;
-    found.status = S_OK;
-    return found;
+    return {S_OK, *clsid, base / server->second};
 }
 
 // The manifests beside the program, in name order, for registration-free creation.

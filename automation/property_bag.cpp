@@ -9,8 +9,7 @@ namespace guheng::automation {
 HRESULT PropertyBag::Read(std::u16string_view name, Variant* value) {
     if (!value)
         return E_POINTER;
-    auto found =
-        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.first == name; });
+    auto found = std::ranges::find(entries_, name, &Entry::first);
     if (found == entries_.end()) {
         *value = Variant();
         return E_INVALIDARG;
@@ -20,8 +19,7 @@ HRESULT PropertyBag::Read(std::u16string_view name, Variant* value) {
 }
 
 HRESULT PropertyBag::Write(std::u16string_view name, const Variant& value) {
-    auto found =
-        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.first == name; });
+    auto found = std::ranges::find(entries_, name, &Entry::first);
     if (found != entries_.end())
         found->second = value;
     else

@@ -10,6 +10,9 @@ namespace {
 std::string classKey(const Guid& clsid) {
     return "CLSID/" + toString(clsid);
 }
+std::string interfaceKey(const InterfaceInfo& interface) {
+    return "Interface/" + toString(interface.iid);
+}
 std::string typeLibKey(const TypeLibInfo& library) {
     return "TypeLib/" + toString(library.libid);
 }
@@ -21,7 +24,7 @@ std::string versionText(const TypeLibInfo& library) {
 std::vector<std::string> ownedKeys(const TypeLibInfo& library) {
     std::vector<std::string> keys{typeLibKey(library)};
     for (const InterfaceInfo& interface : library.interfaces)
-        keys.push_back("Interface/" + toString(interface.iid));
+        keys.push_back(interfaceKey(interface));
     for (const ClassInfo& cls : library.classes) {
         keys.push_back(classKey(cls.clsid));
         keys.push_back(toUtf8(cls.progId));
@@ -46,7 +49,7 @@ RegistryEntries registrationEntries(const TypeLibInfo& library, const std::files
     entries[typeLib] = toUtf8(library.helpString);
     entries[typeLib + "/0/linux64"] = file;
     for (const InterfaceInfo& interface : library.interfaces) {
-        const std::string key = "Interface/" + toString(interface.iid);
+        const std::string key = interfaceKey(interface);
         entries[key] = toUtf8(interface.name);
         entries[key + "/TypeLib"] = libid;
     }

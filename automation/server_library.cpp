@@ -54,8 +54,4 @@ HRESULT ServerLibrary::getClassObject(const Guid& clsid, const Guid& iid, void**
     return getClassObject_(&clsid, &iid, object);
 }
 
-HRESULT ServerLibrary::canUnloadNow() const {
-    return canUnloadNow_();
-}
-
 } // namespace guheng::automation

@@ -19,7 +19,6 @@ class ServerLibrary {
     ~ServerLibrary();
 
     HRESULT getClassObject(const Guid& clsid, const Guid& iid, void** object) const;
-    HRESULT canUnloadNow() const;
 
   private:
     ServerLibrary() = default;

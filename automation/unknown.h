@@ -33,12 +33,6 @@ template <typename T> class Ref {
         ref.pointer_ = pointer;
         return ref;
     }
-    // Adds a reference of its own.
-    static Ref share(T* pointer) {
-        if (pointer)
-            pointer->AddRef();
-        return adopt(pointer);
-    }
 
     Ref(const Ref& other) : pointer_(other.pointer_) {
         if (pointer_)

@@ -35,7 +35,6 @@ class Variant {
     static Variant fromText(std::u16string value) { return Variant(VT_BSTR, std::move(value)); }
 
     VarType type() const { return type_; }
-    bool isEmpty() const { return type_ == VT_EMPTY; }
 
     // Each read gives a value only when the variant holds exactly that type.
     std::optional<std::int16_t> i2() const { return get<std::int16_t>(VT_I2); }

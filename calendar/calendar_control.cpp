@@ -154,12 +154,8 @@ void Calendar::notifyChanged(DispId id, std::u16string_view name) {
 }
 
 HRESULT Calendar::InitNew() {
+    calendar_ = LunarCalendar();
     calendar_.DateNow = today();
-    calendar_.ChineseDate = std::u16string();
-    calendar_.ChineseAnimal.clear();
-    calendar_.ChineseDateType = dateCharacter;
-    calendar_.ChineseGanZhi.clear();
-    calendar_.ChineseSolarTerm.clear();
     return S_OK;
 }
 

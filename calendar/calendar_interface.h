@@ -2,6 +2,7 @@
 // 星台, its interfaces, class and enumeration, and the dispatch ids containers call it by.
 #pragma once
 
+#include "automation/dispatch.h"
 #include "automation/guid.h"
 #include "automation/type_info.h"
 
@@ -30,7 +31,7 @@ inline constexpr automation::DispId DISPID_ChineseDateType = 0x68030002;
 inline constexpr automation::DispId DISPID_ChineseAnimal = 0x68030003;
 inline constexpr automation::DispId DISPID_ChineseDate = 0x68030004;
 inline constexpr automation::DispId DISPID_DateNow = 0x68030005;
-inline constexpr automation::DispId DISPID_About = -552;
+inline constexpr automation::DispId DISPID_About = automation::DISPID_ABOUTBOX;
 
 // The control keeps this extent whatever size its container gives it.
 inline constexpr std::int32_t CalendarWidthTwips = 480;
