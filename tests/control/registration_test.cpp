@@ -36,6 +36,14 @@ bool isLoaded(const std::filesystem::path& library) {
     return handle != nullptr;
 }
 
+// A library that loads but serves no class: the C library, wherever this system keeps it.
+std::string plainLibrary() {
+    Dl_info libc{};
+    if (::dladdr(reinterpret_cast<void*>(&::fopen), &libc) == 0 || !libc.dli_fname)
+        return {};
+    return libc.dli_fname;
+}
+
 // Calls one entry point of a library the way regsvr does, and lets the library go again.
 HRESULT callEntryPoint(const std::filesystem::path& library, const char* name) {
     void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -176,15 +184,15 @@ struct LookupCase {
 class ClassLookup : public Registration, public ::testing::WithParamInterface<LookupCase> {};
 
 TEST_P(ClassLookup, FailsClearly) {
-    Dl_info libc{};
-    ASSERT_NE(::dladdr(reinterpret_cast<void*>(&::fopen), &libc), 0);
+    const std::string plain = plainLibrary();
+    ASSERT_FALSE(plain.empty());
     writeFile(dataHome.registryFile(),
               "guheng-class-registry 1\n"
               "Gone.Clock/CLSID\t{11111111-2222-3333-4444-555555555555}\n"
               "CLSID/{11111111-2222-3333-4444-555555555555}/InprocServer32\t/nowhere/clock.so\n"
               "Plain.Library/CLSID\t{11111111-2222-3333-4444-666666666666}\n"
               "CLSID/{11111111-2222-3333-4444-666666666666}/InprocServer32\t" +
-                  std::string(libc.dli_fname) + "\n");
+                  plain + "\n");
     HostingResult created = createControl(GetParam().className, nullptr, nullptr);
     EXPECT_EQ(created.status, GetParam().expected) << statusMessage(created.status);
     EXPECT_FALSE(created.control);
@@ -223,6 +231,8 @@ ToolRun runRegsvr(const std::string& arguments) {
 
 TEST_F(Registration, RegsvrRegistersUnregistersAndSaysWhatWentWrong) {
     const std::string library = copy.string();
+    const std::string plain = plainLibrary();
+    ASSERT_FALSE(plain.empty());
     struct Step {
         std::string arguments;
         int exitCode;
@@ -237,6 +247,7 @@ TEST_F(Registration, RegsvrRegistersUnregistersAndSaysWhatWentWrong) {
         {"-u " + library, 0, "DllUnregisterServer in " + library + " succeeded", false},
         {dataHome.folder().string() + "/none.so", 3, "cannot load", false},
         {REGSVR_PROGRAM, 3, "cannot load", false},
+        {plain, 4, "has no entry point DllRegisterServer", false},
     };
     for (const Step& step : steps) {
         ToolRun run = runRegsvr(step.arguments);
