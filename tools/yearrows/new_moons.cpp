@@ -2,6 +2,7 @@
 
 #include "angles.h"
 #include "delta_t.h"
+#include "find_moment.h"
 #include "lunar_longitude.h"
 #include "solar_longitude.h"
 
@@ -20,20 +21,9 @@ double elongation(double jdTt) {
 } // namespace
 
 double newMoonDynamical(int lunation) {
-    double jd = firstMeanNewMoonAfterJ2000 + meanSynodicMonth * lunation;
-    // Newton's method on the elongation; the mean moment is within a day, and the Moon's speed
-    // relative to the Sun changes slowly, so a handful of steps reach a millisecond.
-    constexpr double step = 1e-3;
-    for (int iteration = 0; iteration < 20; ++iteration) {
-        const double value = elongation(jd);
-        const double rate = (elongation(jd + step) - elongation(jd - step)) / (2 * step);
-        const double correction = value / rate;
-        jd -= correction;
-        if (std::abs(correction) < 1e-8) {
-            break;
-        }
-    }
-    return jd;
+    // The mean moment is within a day, and the Moon's speed relative to the Sun changes slowly, so a
+    // handful of steps reach a millisecond.
+    return momentWhereZero(elongation, firstMeanNewMoonAfterJ2000 + meanSynodicMonth * lunation);
 }
 
 std::vector<double> newMoonsBetween(double firstJdUt, double lastJdUt) {

@@ -2,6 +2,7 @@
 
 #include "angles.h"
 #include "delta_t.h"
+#include "find_moment.h"
 #include "solar_longitude.h"
 
 #include <cmath>
@@ -15,20 +16,9 @@ constexpr double equinox2000 = 2451623.8;
 
 // Solves apparent solar longitude = target near the first guess; dynamical time in and out.
 double solarLongitudeMoment(double targetDegrees, double firstGuessTt) {
-    double jd = firstGuessTt;
-    constexpr double step = 1e-3;
-    for (int iteration = 0; iteration < 20; ++iteration) {
-        const auto offset = [targetDegrees](double when) {
-            return signedDegrees(apparentSolarLongitude(when) - targetDegrees);
-        };
-        const double rate = (offset(jd + step) - offset(jd - step)) / (2 * step);
-        const double correction = offset(jd) / rate;
-        jd -= correction;
-        if (std::abs(correction) < 1e-8) {
-            break;
-        }
-    }
-    return jd;
+    return momentWhereZero(
+        [targetDegrees](double when) { return signedDegrees(apparentSolarLongitude(when) - targetDegrees); },
+        firstGuessTt);
 }
 
 // The term of longitude 30 k counted from the March equinox of 2000 (k may be negative).
