@@ -3,7 +3,9 @@
 #include "automation/hosting.h"
 #include "automation/utf.h"
 #include "calendar/calendar_interface.h"
+#include "calendar/lunar_calendar.h"
 #include "iso_date.h"
+#include "output.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -18,10 +20,6 @@ using automation::CivilDate;
 
 constexpr CivilDate DefaultFrom{1920, 1, 1};
 constexpr CivilDate DefaultTo{2031, 12, 31};
-constexpr std::size_t FlushSize = 1 << 16;
-// Values of the control's TypesOfChineseDate.
-constexpr std::int32_t dateCharacter = 0;
-constexpr std::int32_t dateNumeric = 1;
 
 int usageError() {
     std::fputs("usage: guheng-cli calendar [FROM TO] | guheng-cli calendar - (dates as YYYY-MM-DD)\n",
@@ -55,14 +53,14 @@ automation::HRESULT askControl(const automation::HostedControl& control, std::in
     using namespace automation;
     const std::pair<DispId, Variant> puts[] = {
         {calendar::DISPID_DateNow, Variant::fromDate(serial)},
-        {calendar::DISPID_ChineseDateType, Variant::fromI4(dateNumeric)}};
+        {calendar::DISPID_ChineseDateType, Variant::fromI4(calendar::dateNumeric)}};
     for (const auto& [id, value] : puts) {
         if (HRESULT status = control.put(id, value); failed(status))
             return status;
     }
     HRESULT status = control.get(calendar::DISPID_ChineseDate, &day.code);
     if (succeeded(status))
-        status = control.put(calendar::DISPID_ChineseDateType, Variant::fromI4(dateCharacter));
+        status = control.put(calendar::DISPID_ChineseDateType, Variant::fromI4(calendar::dateCharacter));
     const std::pair<DispId, Variant*> gets[] = {{calendar::DISPID_ChineseDate, &day.words},
                                                 {calendar::DISPID_ChineseGanZhi, &day.ganZhi},
                                                 {calendar::DISPID_ChineseAnimal, &day.animal},
@@ -96,12 +94,6 @@ int controlFailed(automation::HRESULT status) {
     return 3;
 }
 
-bool writeOut(std::string& buffer) {
-    const bool written = std::fwrite(buffer.data(), 1, buffer.size(), stdout) == buffer.size();
-    buffer.clear();
-    return written;
-}
-
 // The control is created as a container creates it, and driven only by dispatch id.
 int printDays(std::span<const std::int32_t> serials) {
     automation::HostingResult created = automation::createControl(calendar::CalendarProgId, nullptr, nullptr);
@@ -118,12 +110,7 @@ int printDays(std::span<const std::int32_t> serials) {
         if (buffer.size() >= FlushSize)
             written = writeOut(buffer) && written;
     }
-    written = writeOut(buffer) && written;
-    if (std::fflush(stdout) != 0 || !written) {
-        std::fputs("guheng-cli: cannot write the output\n", stderr);
-        return 1;
-    }
-    return 0;
+    return finishOutput(buffer, written) ? 0 : 1;
 }
 
 std::string readAll(std::FILE* in) {

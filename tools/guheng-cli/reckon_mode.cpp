@@ -4,6 +4,7 @@
 #include "automation/utf.h"
 #include "calendar/calendar_interface.h"
 #include "json_text.h"
+#include "output.h"
 #include "reckoning/control_calendar.h"
 #include "reckoning/reckoning.h"
 #include "report/report_date_time.h"
@@ -24,8 +25,6 @@ namespace {
 using reckoning::ChengguOutcome;
 using reckoning::ChengguRejection;
 using reckoning::ChengguResult;
-
-constexpr std::size_t FlushSize = 1 << 16;
 
 int usageError() {
     std::fputs(
@@ -117,21 +116,6 @@ std::vector<std::u16string> reportLinesOf(const InputTexts& t, const ChengguResu
     return report::savedReportLines(texts, report::reportDateTime(report::currentLocalDateTime()));
 }
 
-bool writeOut(std::string& buffer) {
-    const bool written = std::fwrite(buffer.data(), 1, buffer.size(), stdout) == buffer.size();
-    buffer.clear();
-    return written;
-}
-
-bool finishOutput(std::string& buffer) {
-    const bool written = writeOut(buffer);
-    if (std::fflush(stdout) != 0 || !written) {
-        std::fputs("guheng-cli: cannot write the output\n", stderr);
-        return false;
-    }
-    return true;
-}
-
 // A batch line: exactly five texts between four tabs; a CR before the line end is dropped.
 std::optional<InputTexts> splitCase(std::string_view line, std::u16string& reason) {
     if (line.ends_with('\r'))
@@ -188,7 +172,7 @@ int runBatch() {
     const bool readFailed = std::ferror(stdin) != 0;
     if (readFailed)
         std::fputs("guheng-cli: cannot read the input\n", stderr);
-    written = finishOutput(buffer) && written;
+    written = finishOutput(buffer, written);
     return readFailed || !written ? 1 : 0;
 }
 
