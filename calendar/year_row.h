@@ -17,8 +17,8 @@ using MonthDayCodes = std::array<std::int16_t, 32>;
 struct MonthAnchors {
     int first = 0; // day code of the month's 1st
     int next = 0;  // day code of the following 1st
-    int tailLength =
-        0; // length of the middle lunar month when the month holds two changes; 0: none in the row
+    // Length of the middle lunar month when the month holds two changes; 0: none in the row.
+    int tailLength = 0;
 };
 
 // Index m - 1 holds the anchors of Gregorian month m.

@@ -1,6 +1,7 @@
 // ConvertDate and FormatChineseDate on the real year rows: telling dates, both shapes of ChineseDate,
 // spellings, solar terms, the range ends and values that are no date.
 #include "automation/automation_date.h"
+#include "automation/utf.h"
 #include "calendar/lunar_calendar.h"
 
 #include <cmath>
@@ -12,29 +13,13 @@ namespace {
 
 using guheng::automation::CivilDate;
 using guheng::automation::daySerialOf;
+using guheng::automation::toUtf8;
 using namespace guheng::calendar;
 
 double automationDate(int year, int month, int day) {
     const auto serial = daySerialOf(CivilDate{year, month, day});
     EXPECT_TRUE(serial.has_value());
     return serial.value_or(0);
-}
-
-std::string utf8(const std::u16string& text) {
-    std::string out;
-    for (char16_t ch : text) {
-        if (ch < 0x80) {
-            out += static_cast<char>(ch);
-        } else if (ch < 0x800) {
-            out += static_cast<char>(0xC0 | ch >> 6);
-            out += static_cast<char>(0x80 | (ch & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | ch >> 12);
-            out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (ch & 0x3F));
-        }
-    }
-    return out;
 }
 
 struct Outputs {
@@ -61,10 +46,10 @@ Outputs convert(double date) {
     out.code = std::get<std::int16_t>(calendar.ChineseDate);
     calendar.ChineseDateType = dateCharacter;
     calendar.FormatChineseDate();
-    out.text = utf8(std::get<std::u16string>(calendar.ChineseDate));
-    out.ganZhi = utf8(calendar.ChineseGanZhi);
-    out.animal = utf8(calendar.ChineseAnimal);
-    out.solarTerm = utf8(calendar.ChineseSolarTerm);
+    out.text = toUtf8(std::get<std::u16string>(calendar.ChineseDate));
+    out.ganZhi = toUtf8(calendar.ChineseGanZhi);
+    out.animal = toUtf8(calendar.ChineseAnimal);
+    out.solarTerm = toUtf8(calendar.ChineseSolarTerm);
     return out;
 }
 
@@ -223,7 +208,7 @@ TEST(LunarCalendar, Spellings) {
         calendar.DayCodes[14] = c.code;
         calendar.ChineseDateType = dateCharacter;
         calendar.FormatChineseDate();
-        EXPECT_EQ(utf8(std::get<std::u16string>(calendar.ChineseDate)), c.text);
+        EXPECT_EQ(toUtf8(std::get<std::u16string>(calendar.ChineseDate)), c.text);
     }
 }
 
