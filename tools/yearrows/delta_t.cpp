@@ -3,7 +3,6 @@
 #include "julian_day.h"
 
 #include <array>
-#include <cmath>
 
 namespace guheng::yearrows {
 namespace {
