@@ -35,7 +35,8 @@ QRegion outlineOf(const QImage& picture, uint& key) {
     return outline;
 }
 
-void ShapeWindow(QWidget& form, const QImage& background, uint& key) {
+void ShapeWindow(QWidget& form, const QImage& background) {
+    uint key = 0;
     const QRegion outline = outlineOf(background, key);
     if (outline.isEmpty())
         form.clearMask();

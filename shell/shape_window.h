@@ -17,6 +17,6 @@ QRegion outlineOf(const QImage& picture, uint& key);
 // Masks form with the outline of its background picture; a frameless window's
 // client area starts at the picture's corner, so no frame offset applies.
 // An empty outline leaves the window unmasked rather than invisible.
-void ShapeWindow(QWidget& form, const QImage& background, uint& key);
+void ShapeWindow(QWidget& form, const QImage& background);
 
 } // namespace guheng::shell

@@ -4,6 +4,13 @@
 #include <QRegularExpressionValidator>
 
 namespace guheng::shell {
+namespace {
+
+bool isDigitOrBackspace(QChar character) {
+    return (character >= u'0' && character <= u'9') || character == u'\b';
+}
+
+} // namespace
 
 TextBox::TextBox(Filter filter, int maxLength, QWidget* parent) : QLineEdit(parent), filter_(filter) {
     setMaxLength(maxLength);
@@ -18,18 +25,12 @@ TextBox::TextBox(Filter filter, int maxLength, QWidget* parent) : QLineEdit(pare
     }
 }
 
-bool TextBox::acceptsTypedCharacter(Filter filter, QChar character) {
-    if (filter == Filter::anything)
-        return true;
-    return (character >= u'0' && character <= u'9') || character == u'\b';
-}
-
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const bool clipboardShortcut = event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
                                    event->matches(QKeySequence::Paste);
-    const bool typesCharacter = !event->text().isEmpty() || clipboardShortcut;
-    if (filter_ == Filter::digitsOnly && typesCharacter &&
-        (clipboardShortcut || !acceptsTypedCharacter(filter_, event->text().front()))) {
+    const QString typed = event->text();
+    if (filter_ == Filter::digitsOnly &&
+        (clipboardShortcut || (!typed.isEmpty() && !isDigitOrBackspace(typed.front())))) {
         event->accept();
         return;
     }

@@ -18,9 +18,6 @@ class TextBox : public QLineEdit {
     bool isLocked() const { return isReadOnly(); }
     void setLocked(bool locked) { setReadOnly(locked); }
 
-    // The key filter on its own: true when a typed character may enter the box.
-    static bool acceptsTypedCharacter(Filter filter, QChar character);
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
