@@ -9,6 +9,7 @@
 #include "shell/text_box.h"
 #include "shell/title_strip.h"
 #include "shell/window_font.h"
+#include "shell/window_layout.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -18,27 +19,8 @@ namespace guheng::shell {
 namespace {
 
 constexpr QSize clientSize{297, 235};
-const QColor inputBlue{41, 121, 189};
-const QColor marqueeGreen{120, 184, 160};
 const QColor resultInk{150, 30, 30};
-
-struct Place {
-    int left, top, width, height;
-};
-
-// Button tabs along the bottom edge, in pixels.
-constexpr int buttonTop = 218, buttonHeight = 17;
-constexpr std::array<std::pair<int, int>, 7> buttonLeftAndWidth{
-    {{0, 42}, {43, 42}, {86, 41}, {128, 42}, {171, 41}, {213, 42}, {256, 41}}};
-constexpr std::array<const char*, 7> buttonCaptions{"开始", "重来", "输出", "打印", "网站", "信箱", "退出"};
-
-constexpr Place curtainPlace{14, 31, 264, 115};
-constexpr Place marqueePlace{16, 150, 264, 12};
 constexpr int marqueeStartLeft = 3300; // twips inside the strip
-
-QRect rectOf(const Place& place) {
-    return QRect(place.left, place.top, place.width, place.height);
-}
 
 } // namespace
 
@@ -128,22 +110,20 @@ void Form1::buildInputFields() {
         const char* accessibleName;
         TextBox::Filter filter;
         int maxLength;
-        Place place;
     };
     using Filter = TextBox::Filter;
-    // The number fields are a little wider than four or two 6-pixel digits:
-    // this font's digits are 6.5 pixels.
-    const std::array<FieldLayout, 5> layouts{
-        {{&Text6, "Text6", "姓名", Filter::anything, 4, {79, 170, 48, 12}},
-         {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4, {105, 184, 28, 12}},
-         {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2, {150, 184, 14, 12}},
-         {&Text3, "Text3", "出生日", Filter::digitsOnly, 2, {181, 184, 14, 12}},
-         {&Text4, "Text4", "出生时间（点）", Filter::digitsOnly, 2, {79, 198, 14, 12}}}};
-    for (const FieldLayout& layout : layouts) {
+    // In the order of fieldPlaces.
+    const std::array<FieldLayout, 5> layouts{{{&Text6, "Text6", "姓名", Filter::anything, 4},
+                                              {&Text1, "Text1", "出生年份", Filter::digitsOnly, 4},
+                                              {&Text2, "Text2", "出生月份", Filter::digitsOnly, 2},
+                                              {&Text3, "Text3", "出生日", Filter::digitsOnly, 2},
+                                              {&Text4, "Text4", "出生时间（点）", Filter::digitsOnly, 2}}};
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const FieldLayout& layout = layouts[i];
         auto* box = new TextBox(layout.filter, layout.maxLength, this);
         box->setObjectName(layout.name);
         box->setAccessibleName(layout.accessibleName);
-        box->setGeometry(rectOf(layout.place));
+        box->setGeometry(rectOf(fieldPlaces[i]));
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, inputBlue);
         palette.setColor(QPalette::Text, Qt::white);
@@ -157,16 +137,14 @@ void Form1::buildInputFields() {
 void Form1::buildButtons() {
     for (int i = 0; i < 7; ++i) {
         const QString stem = QString("button%1_").arg(i);
-        Image2[i] = asset(stem + "hover");
-        Image3[i] = asset(stem + "pressed");
         Image4[i] = asset(stem + "normal");
         if (i < int(Image5.size()))
             Image5[i] = asset(stem + "disabled");
-        auto* button = new PictureButton(i, {Image4[i], Image2[i], Image3[i]}, this);
+        auto* button =
+            new PictureButton(i, {Image4[i], asset(stem + "hover"), asset(stem + "pressed")}, this);
         button->setObjectName(QString("Picture3(%1)").arg(i));
-        button->setAccessibleName(buttonCaptions[i]);
-        const auto [left, width] = buttonLeftAndWidth[i];
-        button->setGeometry(left, buttonTop, width, buttonHeight);
+        button->setAccessibleName(buttonTabs[i].caption);
+        button->setGeometry(buttonTabs[i].left, buttonTop, buttonTabs[i].width, buttonHeight);
         connect(button, &PictureButton::clicked, this, &Form1::onButtonClicked);
         Picture3[i] = button;
     }
@@ -188,17 +166,16 @@ void Form1::buildTimers() {
 }
 
 std::optional<QString> Form1::load() {
-    uint key = 0;
-    ShapeWindow(*this, backgroundPicture_, key);
+    ShapeWindow(*this, backgroundPicture_);
     SaveDlg = std::make_unique<dialogs::CommDlg>();
     auto created = createCalendar1(storedCalendar1_);
     if (auto* reason = std::get_if<QString>(&created))
         return *reason;
     Calendar1 = std::move(std::get<automation::HostedControl>(created));
     calendar_ = std::make_unique<reckoning::ControlCalendar>(*Calendar1.dispatch());
-    Picture3[0]->setPicture(Image4[0]);
+    setButtonEnabled(0, true);
     for (int i : {1, 2, 3})
-        Picture3[i]->setPicture(Image5[i]);
+        setButtonEnabled(i, false);
     for (int i : {4, 5, 6})
         Picture3[i]->setPicture(Image4[i]);
     Timer2->start();

@@ -67,12 +67,14 @@ class Form1 : public QWidget {
     report::ReportTexts reportTexts() const;
 
     void setInputsLocked(bool locked);
+    // Enables or disables one of buttons 0 to 3 and puts the matching picture on it.
+    void setButtonEnabled(int index, bool enabled);
     TextBox* fieldOf(reckoning::InputField field) const;
 
     QImage backgroundPicture_; // keeps its palette: the outline is cut by palette index
     QPixmap background_;
-    std::array<QPixmap, 7> Image2, Image3, Image4; // hover, pressed, normal pictures of the buttons
-    std::array<QPixmap, 4> Image5;                 // disabled pictures of buttons 0 to 3
+    std::array<QPixmap, 7> Image4; // normal pictures of the buttons
+    std::array<QPixmap, 4> Image5; // disabled pictures of buttons 0 to 3
     std::array<PictureButton*, 7> Picture3{};
     PictureBox* Picture1 = nullptr;
     PictureBox* Picture2 = nullptr;

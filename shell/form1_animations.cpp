@@ -3,6 +3,7 @@
 #include "shell/picture_box.h"
 #include "shell/screen_units.h"
 #include "shell/text_box.h"
+#include "shell/window_layout.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -10,7 +11,6 @@
 namespace guheng::shell {
 namespace {
 
-constexpr int curtainFullHeight = 115;
 constexpr int marqueeRestartLeft = 3900; // twips: 4 pixels inside the strip's right end
 
 } // namespace
@@ -24,24 +24,20 @@ void Form1::timer1Tick() {
     }
     Picture1->hide();
     Timer1->stop();
-    Picture3[0]->setEnabled(false);
+    setButtonEnabled(0, false);
     for (int i : {1, 2, 3})
-        Picture3[i]->setEnabled(true);
-    Picture3[0]->setPicture(Image5[0]);
-    for (int i : {1, 2, 3})
-        Picture3[i]->setPicture(Image4[i]);
+        setButtonEnabled(i, true);
 }
 
 // Closing: the curtain grows a pixel a tick downwards; once it is down the
 // window is ready for a new entry.
 void Form1::timer3Tick() {
-    if (Picture1->height() < curtainFullHeight) {
+    if (Picture1->height() < curtainPlace.height) {
         Picture1->resize(Picture1->width(), Picture1->height() + 1);
         return;
     }
     Timer3->stop();
-    Picture3[0]->setEnabled(true);
-    Picture3[0]->setPicture(Image4[0]);
+    setButtonEnabled(0, true);
     setInputsLocked(false);
 }
 
@@ -58,6 +54,11 @@ int Form1::marqueeLeft() const {
 
 int Form1::marqueeResetBound() const {
     return -toTwips(Text5->width()) + 5;
+}
+
+void Form1::setButtonEnabled(int index, bool enabled) {
+    Picture3[index]->setEnabled(enabled);
+    Picture3[index]->setPicture(enabled ? Image4[index] : Image5[index]);
 }
 
 void Form1::setInputsLocked(bool locked) {

@@ -3,6 +3,7 @@
 #include "shell/message_box.h"
 #include "shell/picture_box.h"
 #include "shell/text_box.h"
+#include "shell/window_layout.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -96,15 +97,13 @@ TextBox* Form1::fieldOf(reckoning::InputField field) const {
 // Rolls the curtain down from the top and clears the entry; the curtain's last
 // tick unlocks the fields and gives 开始 back.
 void Form1::reset() {
-    Picture1->setGeometry(Picture1->x(), Picture1->y(), 264, 1);
+    Picture1->resize(curtainPlace.width, 1);
     Picture1->show();
     Timer3->start();
     for (TextBox* box : {Text6, Text1, Text2, Text3, Text4})
         box->clear();
     for (int i : {1, 2, 3})
-        Picture3[i]->setEnabled(false);
-    for (int i : {1, 2, 3})
-        Picture3[i]->setPicture(Image5[i]);
+        setButtonEnabled(i, false);
 }
 
 // Nothing is reported when no program takes the address.

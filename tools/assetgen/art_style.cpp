@@ -5,7 +5,7 @@
 namespace assetgen {
 
 QFont cjkFont(int pixelSize, bool bold) {
-    QFont font(fontFamily);
+    QFont font(windowFontFamily);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -14,7 +14,7 @@ QFont cjkFont(int pixelSize, bool bold) {
 }
 
 bool cjkFontAvailable() {
-    return QFontInfo(cjkFont(12)).family() == fontFamily;
+    return QFontInfo(cjkFont(12)).family() == windowFontFamily;
 }
 
 void drawText(QPainter& painter, const QRect& box, int flags, const QString& text, const QColor& ink,

@@ -2,6 +2,9 @@
 // so the window, its buttons and its covers read as one design.
 #pragma once
 
+#include "shell/window_font.h"
+#include "shell/window_layout.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainter>
@@ -10,8 +13,9 @@
 
 namespace assetgen {
 
-inline const QColor inputBlue{41, 121, 189};
-inline const QColor marqueeGreen{120, 184, 160};
+// The widgets over the background share these two colours and the font.
+using guheng::shell::inputBlue;
+using guheng::shell::marqueeGreen;
 inline const QColor deepBlue{21, 74, 122};
 inline const QColor titleBlue{30, 96, 158};
 inline const QColor paleBlue{234, 242, 250};
@@ -24,7 +28,7 @@ inline const QColor disabledGrey{150, 178, 204};
 inline const QColor seal{178, 34, 34};
 inline const QColor gold{236, 204, 128};
 
-inline constexpr char fontFamily[] = "WenQuanYi Micro Hei";
+using guheng::shell::windowFontFamily;
 inline constexpr char programName[] = "骨衡";
 inline constexpr char programTitle[] = "骨衡 · 称骨论命";
 inline constexpr char versionText[] = "1.0 版";

@@ -11,12 +11,13 @@
 namespace assetgen {
 namespace {
 
+using guheng::shell::buttonTabs;
+using guheng::shell::buttonTop;
+using guheng::shell::fieldPlaces;
+using guheng::shell::marqueePlace;
+using guheng::shell::rectOf;
+
 constexpr int pictureWidth = 298, pictureHeight = 235, clientWidth = 297;
-constexpr int tabTop = 218;
-struct Tab {
-    int left, width;
-};
-constexpr std::array<Tab, 7> tabs{{{0, 42}, {43, 42}, {86, 41}, {128, 42}, {171, 41}, {213, 42}, {256, 41}}};
 
 struct Caption {
     int x, y;
@@ -42,24 +43,19 @@ constexpr std::array<Caption, 8> inputCaptions{{{19, 170, "您的姓名："},
                                                 {95, 198, "点"}}};
 constexpr std::array<Caption, 3> inputHints{
     {{133, 170, "[请务必填写真实姓名]"}, {214, 184, "[公历日期]"}, {111, 198, "[0点至23点，分钟无需填写]"}}};
-struct Field {
-    int x, y, width;
-};
-// Where Text6, Text1, Text2, Text3 and Text4 lie; each gets an underline.
-constexpr std::array<Field, 5> fields{
-    {{79, 170, 48}, {105, 184, 28}, {150, 184, 14}, {181, 184, 14}, {79, 198, 14}}};
 
 QPainterPath windowOutline() {
     QPainterPath body;
     body.addRoundedRect(QRectF(0, 0, clientWidth, 40), 6, 6);
     QPainterPath square;
-    square.addRect(QRectF(0, 12, clientWidth, tabTop - 12));
+    square.addRect(QRectF(0, 12, clientWidth, buttonTop - 12));
     body = body.united(square);
-    for (const Tab& tab : tabs) {
+    for (const auto& tab : buttonTabs) {
         QPainterPath rounded;
-        rounded.addRoundedRect(QRectF(tab.left, tabTop - 8, tab.width, pictureHeight - tabTop + 8), 3, 3);
+        rounded.addRoundedRect(QRectF(tab.left, buttonTop - 8, tab.width, pictureHeight - buttonTop + 8), 3,
+                               3);
         QPainterPath top;
-        top.addRect(QRectF(tab.left, tabTop - 8, tab.width, 8));
+        top.addRect(QRectF(tab.left, buttonTop - 8, tab.width, 8));
         body = body.united(rounded).united(top);
     }
     return body;
@@ -101,8 +97,8 @@ void drawResultPanel(QPainter& painter) {
         drawText(painter, QRect(caption.x, caption.y - 2, 80, 16), Qt::AlignLeft | Qt::AlignVCenter,
                  caption.text, captionInk, cjkFont(12));
     // The marquee strip's frame; the strip itself is a widget of the same colour.
-    painter.fillRect(QRect(15, 149, 266, 14), marqueeGreen.darker(115));
-    painter.fillRect(QRect(16, 150, 264, 12), marqueeGreen);
+    painter.fillRect(rectOf(marqueePlace).adjusted(-1, -1, 1, 1), marqueeGreen.darker(115));
+    painter.fillRect(rectOf(marqueePlace), marqueeGreen);
 }
 
 void drawInputArea(QPainter& painter) {
@@ -115,8 +111,9 @@ void drawInputArea(QPainter& painter) {
     for (const Caption& hint : inputHints)
         drawText(painter, QRect(hint.x, hint.y - 2, 180, 16), Qt::AlignLeft | Qt::AlignVCenter, hint.text,
                  hintInk, cjkFont(11));
-    for (const Field& field : fields)
-        painter.fillRect(QRect(field.x - 1, field.y + 12, field.width + 2, 1), hintInk);
+    // An underline under each input field.
+    for (const auto& field : fieldPlaces)
+        painter.fillRect(QRect(field.left - 1, field.top + field.height, field.width + 2, 1), hintInk);
 }
 
 } // namespace
@@ -128,7 +125,7 @@ QImage drawBackground() {
     QPainter painter(&art);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(QRect(1, 17, clientWidth - 2, tabTop - 18), paleBlue);
+    painter.fillRect(QRect(1, 17, clientWidth - 2, buttonTop - 18), paleBlue);
     drawTitleStrip(painter);
     drawResultPanel(painter);
     drawInputArea(painter);

@@ -6,21 +6,9 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <array>
+#include <utility>
 
 namespace {
-
-struct ButtonFace {
-    const char* caption;
-    int width;
-    bool hasDisabledLook;
-};
-constexpr std::array<ButtonFace, 7> buttons{{{"开始", 42, true},
-                                             {"重来", 42, true},
-                                             {"输出", 41, true},
-                                             {"打印", 42, true},
-                                             {"网站", 41, false},
-                                             {"信箱", 42, false},
-                                             {"退出", 41, false}}};
 
 bool save(const QImage& picture, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
@@ -41,7 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!assetgen::cjkFontAvailable()) {
-        QTextStream(stderr) << "assetgen: font " << assetgen::fontFamily
+        QTextStream(stderr) << "assetgen: font " << assetgen::windowFontFamily
                             << " is missing (fonts-wqy-microhei)\n";
         return 1;
     }
@@ -51,18 +39,19 @@ int main(int argc, char** argv) {
               save(assetgen::drawCurtain(), folder, "curtain.png") &&
               save(assetgen::drawSplash(), folder, "splash.png") &&
               save(assetgen::drawIcon(), folder, "icon.png");
-    for (int i = 0; i < int(buttons.size()); ++i) {
-        const auto& face = buttons[i];
-        const auto name = [i](const char* look) { return QString("button%1_%2.png").arg(i).arg(look); };
-        ok = ok &&
-             save(assetgen::drawButton(face.caption, face.width, ButtonLook::normal), folder, name("normal"));
-        ok = ok &&
-             save(assetgen::drawButton(face.caption, face.width, ButtonLook::hover), folder, name("hover"));
-        ok = ok && save(assetgen::drawButton(face.caption, face.width, ButtonLook::pressed), folder,
-                        name("pressed"));
-        if (face.hasDisabledLook)
-            ok = ok && save(assetgen::drawButton(face.caption, face.width, ButtonLook::disabled), folder,
-                            name("disabled"));
+    const std::array<std::pair<ButtonLook, const char*>, 4> looks{{{ButtonLook::normal, "normal"},
+                                                                   {ButtonLook::hover, "hover"},
+                                                                   {ButtonLook::pressed, "pressed"},
+                                                                   {ButtonLook::disabled, "disabled"}}};
+    for (int i = 0; i < int(guheng::shell::buttonTabs.size()); ++i) {
+        const auto& tab = guheng::shell::buttonTabs[i];
+        for (const auto& [look, lookName] : looks) {
+            // Only 开始, 重来, 输出 and 打印 are ever disabled.
+            if (look == ButtonLook::disabled && i >= 4)
+                continue;
+            ok = ok && save(assetgen::drawButton(tab.caption, tab.width, look), folder,
+                            QString("button%1_%2.png").arg(i).arg(lookName));
+        }
     }
     return ok ? 0 : 1;
 }

@@ -1,5 +1,5 @@
-// The pictures of the program, each drawn from nothing but the art style, so
-// running the generator twice gives the same files.
+// The pictures of the program, each drawn from nothing but the art style and
+// the window layout, so running the generator twice gives the same files.
 #pragma once
 
 #include <QImage>
