@@ -37,6 +37,7 @@ Form2::Form2(StoredCalendar calendar1, QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(shortestTimerPeriod);
+    Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Form2::timer1Tick);
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
@@ -49,8 +50,7 @@ Form2::Form2(StoredCalendar calendar1, QWidget* parent)
 Form2::~Form2() = default;
 
 void Form2::timer1Tick() {
-    if (loadForm1())
-        form1_->hide();
+    loadForm1();
 }
 
 void Form2::timer2Tick() {

@@ -16,6 +16,7 @@ class Form2Test : public QObject {
   private slots:
     void splashIsTopmostWithoutTaskBarEntry();
     void firstTickLoadsForm1Hidden();
+    void timer1TicksOnlyOnce();
     void timerShowsForm1AndCloses();
     void clickBeforeAnyTickShowsForm1();
     void missingControlShowsTheReasonAndEnds();
@@ -41,6 +42,16 @@ void Form2Test::firstTickLoadsForm1Hidden() {
     const auto* loaded = splash.form1();
     splash.timer1Tick();
     QCOMPARE(splash.form1(), loaded);
+    QVERIFY(splash.isVisible());
+}
+
+// Loading is its only job: once Form1 is there the timer does not keep ticking.
+void Form2Test::timer1TicksOnlyOnce() {
+    Form2 splash;
+    splash.show();
+    QTRY_VERIFY(splash.form1());
+    QVERIFY(!splash.findChild<QTimer*>("Timer1")->isActive());
+    QVERIFY(splash.form1()->isHidden());
     QVERIFY(splash.isVisible());
 }
 
