@@ -18,7 +18,6 @@
 namespace guheng::shell {
 namespace {
 
-constexpr QSize clientSize{297, 235};
 const QColor resultInk{150, 30, 30};
 constexpr int marqueeStartLeft = 3300; // twips inside the strip
 

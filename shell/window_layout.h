@@ -5,9 +5,13 @@
 
 #include <QColor>
 #include <QRect>
+#include <QSize>
 #include <array>
 
 namespace guheng::shell {
+
+// The window's client area; its background picture has one more, empty column.
+inline constexpr QSize clientSize{297, 235};
 
 struct Place {
     int left, top, width, height;

@@ -17,7 +17,8 @@ using guheng::shell::fieldPlaces;
 using guheng::shell::marqueePlace;
 using guheng::shell::rectOf;
 
-constexpr int pictureWidth = 298, pictureHeight = 235, clientWidth = 297;
+constexpr int clientWidth = guheng::shell::clientSize.width();
+constexpr int pictureWidth = clientWidth + 1, pictureHeight = guheng::shell::clientSize.height();
 
 struct Caption {
     int x, y;
