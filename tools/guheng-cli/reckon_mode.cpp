@@ -11,6 +11,7 @@
 #include "report/report_file.h"
 #include "report/report_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -125,23 +126,19 @@ std::optional<InputTexts> splitCase(std::string_view line, std::u16string& reaso
         reason = u"line is not valid UTF-8";
         return std::nullopt;
     }
-    InputTexts texts;
-    std::size_t count = 0;
-    std::size_t start = 0;
-    while (true) {
-        const auto tab = text->find(u'\t', start);
-        if (count < texts.size())
-            texts[count] =
-                text->substr(start, tab == std::u16string::npos ? std::u16string::npos : tab - start);
-        ++count;
-        if (tab == std::u16string::npos)
-            break;
-        start = tab + 1;
-    }
-    if (count != texts.size()) {
+    const auto count = std::count(text->begin(), text->end(), u'\t') + 1;
+    if (count != 5) {
         const std::string found = std::to_string(count);
         reason = u"expected 5 tab-separated texts, found " + std::u16string(found.begin(), found.end());
         return std::nullopt;
+    }
+    InputTexts texts;
+    std::size_t start = 0;
+    for (auto& field : texts) {
+        // The last field has no tab after it: npos - start still reaches the end of the line.
+        const auto tab = text->find(u'\t', start);
+        field = text->substr(start, tab - start);
+        start = tab + 1;
     }
     return texts;
 }
