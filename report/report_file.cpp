@@ -5,12 +5,13 @@
 namespace guheng::report {
 
 std::string reportFileBytes(const std::vector<std::u16string>& lines) {
-    std::string bytes;
+    // Encoded as one text, so the converters are opened once per file rather than once per line.
+    std::u16string text;
     for (const auto& line : lines) {
-        bytes += encodeGbk(line);
-        bytes += "\r\n";
+        text += line;
+        text += u"\r\n";
     }
-    return bytes;
+    return encodeGbk(text);
 }
 
 std::optional<FileError> writeReportFile(const std::string& path, const std::vector<std::u16string>& lines) {
