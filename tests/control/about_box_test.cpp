@@ -164,12 +164,3 @@ TEST_F(AboutBox, LooksAsLaidOut) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Also when CTest lists the tests at build time, where there is no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,4 +1,4 @@
-// Runs the GoogleTest cases of a folder inside a QApplication on the offscreen platform.
+// Runs the GoogleTest cases of a test program inside a QApplication on the offscreen platform.
 #include <QApplication>
 #include <gtest/gtest.h>
 
